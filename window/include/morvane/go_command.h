@@ -1,0 +1,28 @@
+// The Go command: turns the N and K texts into the text of the result box, exactly as a click
+// on Go does. Toolkit-free, shared by the window and morvane-cli.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "morvane/currency.h"
+#include "morvane/number_separators.h"
+
+namespace morvane {
+
+// The combination count of the two texts: each read with Val and converted to a currency
+// value, then Binomiale(N, K). Raises RunTimeError on any failure, including an N or K whose
+// value does not fit a currency value.
+Currency CountFromTexts(std::string_view n_text, std::string_view k_text);
+
+// The result text: " " followed by Migliaia of the count's general format, or "Error" when
+// any step fails. Examples (separators "." and ","): ("20", "10") gives " 184,756";
+// ("49", "24") gives "Error"; ("5", "2.5") gives " 8".
+std::string GoCommand(std::string_view n_text, std::string_view k_text,
+                      const NumberSeparators& separators);
+
+// The count itself in the general number format, or "Error": ("5", "2.5") gives "7.875".
+std::string RawCountText(std::string_view n_text, std::string_view k_text,
+                         const NumberSeparators& separators);
+
+}  // namespace morvane
