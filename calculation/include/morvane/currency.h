@@ -19,9 +19,10 @@ namespace morvane {
 
 namespace currency_internal {
 
-// GCC and Clang provide 128-bit integers on every 64-bit desktop target.
-using Int128 = __int128;
-using UInt128 = unsigned __int128;
+// GCC and Clang provide 128-bit integers on every 64-bit desktop target; __extension__ marks
+// the use as deliberate under -Wpedantic.
+__extension__ typedef __int128 Int128;
+__extension__ typedef unsigned __int128 UInt128;
 
 // n / d rounded to the nearest integer, ties to the even one. Requires d > 0.
 template <typename Int>
