@@ -19,8 +19,14 @@ const char* MessageFor(ErrorKind kind) {
 
 RunTimeError::RunTimeError(ErrorKind kind) : std::runtime_error(MessageFor(kind)), kind_(kind) {}
 
-void RaiseOverflow() { throw RunTimeError(ErrorKind::kOverflow); }
-void RaiseFloatingPointError() { throw RunTimeError(ErrorKind::kFloatingPoint); }
-void RaiseTypeMismatch() { throw RunTimeError(ErrorKind::kTypeMismatch); }
+void RaiseOverflow() {
+  throw RunTimeError(ErrorKind::kOverflow);
+}
+void RaiseFloatingPointError() {
+  throw RunTimeError(ErrorKind::kFloatingPoint);
+}
+void RaiseTypeMismatch() {
+  throw RunTimeError(ErrorKind::kTypeMismatch);
+}
 
 }  // namespace morvane

@@ -21,8 +21,8 @@ namespace currency_internal {
 
 // GCC and Clang provide 128-bit integers on every 64-bit desktop target; __extension__ marks
 // the use as deliberate under -Wpedantic.
-__extension__ typedef __int128 Int128;
-__extension__ typedef unsigned __int128 UInt128;
+__extension__ typedef __int128 Int128;  // NOLINT(modernize-use-using): needs __extension__
+__extension__ typedef unsigned __int128 UInt128;  // NOLINT(modernize-use-using)
 
 // n / d rounded to the nearest integer, ties to the even one. Requires d > 0.
 template <typename Int>
@@ -111,7 +111,7 @@ constexpr Currency Currency::FromDouble(double x) {
     mantissa |= std::uint64_t{1} << 52;
     exponent = biased_exponent - 1075;
   }
-  if (mantissa == 0) return Currency();
+  if (mantissa == 0) return {};
   // A normal double with exponent >= 0 is at least 2^52, so x * 10,000 exceeds 2^63.
   if (exponent >= 0) RaiseOverflow();
 
