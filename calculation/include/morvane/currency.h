@@ -76,8 +76,9 @@ class Currency {
   constexpr std::int16_t ToShort() const;
 
   // The exact quotient units / 10,000 rounded once to the nearest double (ties to even), at
-  // every magnitude: every whole value, and every value below 2^53 units, survives
-  // FromDouble(x.ToDouble()) unchanged. Never fails.
+  // every magnitude: every whole value, and every value below 2^39 = 549,755,813,888 in
+  // magnitude, survives FromDouble(x.ToDouble()) unchanged. Beyond 2^39 doubles lie more than
+  // a unit apart, so 549,755,813,888.0003 comes back as ....0002. Never fails.
   double ToDouble() const noexcept;
 
   // a - b, exact. Raises overflow when the difference leaves the range.
