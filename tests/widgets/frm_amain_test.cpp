@@ -1,0 +1,279 @@
+// Widget tests of the main window, run offscreen with LC_ALL=C (separators "." and ",").
+#include <QtGui/QAccessible>
+#include <QtGui/QClipboard>
+#include <QtTest/QTest>
+#include <QtWidgets/QApplication>
+#include <QtWidgets/QGroupBox>
+#include <QtWidgets/QLabel>
+#include <QtWidgets/QLineEdit>
+#include <QtWidgets/QMenu>
+#include <QtWidgets/QPushButton>
+
+#include "morvane/frm_amain.h"
+#include "morvane/number_separators.h"
+#include "morvane/user_locale.h"
+
+namespace morvane {
+namespace {
+
+// The control called name; for the two Label1 labels, the one whose "index" property is index.
+QWidget* Control(QWidget& window, const QString& name, int index = -1) {
+  if (window.objectName() == name) return &window;
+  for (QWidget* widget : window.findChildren<QWidget*>(name)) {
+    if (index < 0 || widget->property("index").toInt() == index) return widget;
+  }
+  return nullptr;
+}
+
+QLineEdit* Box(QWidget& window, const char* name) {
+  return window.findChild<QLineEdit*>(QLatin1String(name));
+}
+
+void TypeInto(QLineEdit* box, const QString& text) {
+  box->selectAll();
+  QTest::keyClicks(box, text);
+}
+
+}  // namespace
+
+class FrmAmainTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void ControlsSitAtTheirDesignPlaces_data();
+  void ControlsSitAtTheirDesignPlaces();
+  void WindowHasAFixedClientArea();
+  void TabVisitsResultGoKThenN();
+  void GoAndEnterWriteTheResult();
+  void CopyActionGivesThePlainNumber_data();
+  void CopyActionGivesThePlainNumber();
+  void BoxesCarryAccessibleNames_data();
+  void BoxesCarryAccessibleNames();
+};
+
+void FrmAmainTest::ControlsSitAtTheirDesignPlaces_data() {
+  QTest::addColumn<QString>("name");
+  QTest::addColumn<int>("index");
+  QTest::addColumn<QString>("parent");
+  QTest::addColumn<QRect>("geometry");
+  QTest::addColumn<qreal>("point_size");
+  QTest::addColumn<QString>("text");
+  QTest::addColumn<bool>("takes_focus");
+
+  QTest::newRow("Frame1") << "Frame1" << -1 << "frmAmain" << QRect(18, 16, 349, 143) << 9.0 << ""
+                          << false;
+  QTest::newRow("Label1(0)") << "Label1" << 0 << "Frame1" << QRect(32, 28, 18, 22) << 11.25
+                             << "N:" << false;
+  QTest::newRow("txtN") << "txtN" << -1 << "Frame1" << QRect(60, 24, 41, 28) << 11.25 << "20"
+                        << true;
+  QTest::newRow("Label1(1)") << "Label1" << 1 << "Frame1" << QRect(34, 68, 16, 22) << 11.25
+                             << "K:" << false;
+  QTest::newRow("txtK") << "txtK" << -1 << "Frame1" << QRect(60, 64, 41, 28) << 11.25 << "10"
+                        << true;
+  QTest::newRow("cmdGo") << "cmdGo" << -1 << "Frame1" << QRect(112, 24, 213, 65) << 14.25 << "Go"
+                         << true;
+  QTest::newRow("txtResult") << "txtResult" << -1 << "Frame1" << QRect(22, 98, 305, 30) << 14.25
+                             << "" << true;
+}
+
+void FrmAmainTest::ControlsSitAtTheirDesignPlaces() {
+  QFETCH(QString, name);
+  QFETCH(int, index);
+  QFETCH(QString, parent);
+  QFETCH(QRect, geometry);
+  QFETCH(qreal, point_size);
+  QFETCH(QString, text);
+  QFETCH(bool, takes_focus);
+
+  frmAmain window(NumberSeparators{});
+  QWidget* control = Control(window, name, index);
+  QVERIFY(control != nullptr);
+  QCOMPARE(control->parentWidget()->objectName(), parent);
+  QCOMPARE(control->geometry(), geometry);
+  QCOMPARE(control->font().pointSizeF(), point_size);
+  QCOMPARE(control->font().weight(), QFont::Normal);
+  QCOMPARE(control->font().families().value(0), QStringLiteral("Segoe UI"));
+  const char* text_property = qobject_cast<QGroupBox*>(control) ? "title" : "text";
+  QCOMPARE(control->property(text_property).toString(), text);
+  QCOMPARE((control->focusPolicy() & Qt::TabFocus) != 0, takes_focus);
+}
+
+void FrmAmainTest::WindowHasAFixedClientArea() {
+  frmAmain window(NumberSeparators{});
+  QCOMPARE(window.objectName(), QStringLiteral("frmAmain"));
+  QCOMPARE(window.windowTitle(), QStringLiteral("MORVANE"));
+  QCOMPARE(window.size(), QSize(384, 175));
+  QCOMPARE(window.minimumSize(), QSize(384, 175));
+  QCOMPARE(window.maximumSize(), QSize(384, 175));
+  QCOMPARE(window.font().pointSizeF(), 9.0);
+  QVERIFY(!(window.windowFlags() & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint)));
+  QCOMPARE(window.windowIcon().availableSizes(), QList<QSize>{QSize(48, 48)});
+  for (auto* label : window.findChildren<QLabel*>()) {
+    QCOMPARE(label->minimumSize(), label->maximumSize());
+  }
+}
+
+void FrmAmainTest::TabVisitsResultGoKThenN() {
+  frmAmain window(NumberSeparators{});
+  window.show();
+  QVERIFY(QTest::qWaitForWindowActive(&window));
+  QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("txtResult"));
+
+  for (const char* next : {"cmdGo", "txtK", "txtN", "txtResult"}) {
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget()->objectName(), QLatin1String(next));
+  }
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
+  QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("txtN"));
+}
+
+void FrmAmainTest::GoAndEnterWriteTheResult() {
+  frmAmain window(UserSeparators());
+  window.show();
+  QVERIFY(QTest::qWaitForWindowActive(&window));
+  QLineEdit* txt_n = Box(window, "txtN");
+  QLineEdit* txt_k = Box(window, "txtK");
+  QLineEdit* txt_result = Box(window, "txtResult");
+
+  // Each step types into N and K (nothing when empty), then clicks Go or presses a key in one
+  // box; results replace each other, and the inputs stay as typed.
+  struct Step {
+    const char* n;
+    const char* k;
+    QWidget* target;
+    Qt::Key key;  // Qt::Key_unknown: a mouse click on Go
+    const char* result;
+  };
+  QWidget* go = Control(window, QStringLiteral("cmdGo"));
+  const Step steps[] = {
+      {"", "", go, Qt::Key_unknown, " 184,756"},
+      {"49", "24", txt_n, Qt::Key_Return, "Error"},
+      {"48", "", txt_k, Qt::Key_Enter, " 32,247,603,683,100"},
+      {"49", "", txt_result, Qt::Key_Return, "Error"},
+      {"20", "10", txt_result, Qt::Key_Enter, " 184,756"},
+  };
+  for (const Step& step : steps) {
+    if (*step.n != '\0') TypeInto(txt_n, QLatin1String(step.n));
+    if (*step.k != '\0') TypeInto(txt_k, QLatin1String(step.k));
+    const QString n_before = txt_n->text();
+    const QString k_before = txt_k->text();
+    if (step.key == Qt::Key_unknown) {
+      QTest::mouseClick(step.target, Qt::LeftButton);
+    } else {
+      QTest::keyClick(step.target, step.key);
+    }
+    QCOMPARE(txt_result->text(), QLatin1String(step.result));
+    QCOMPARE(txt_n->text(), n_before);
+    QCOMPARE(txt_k->text(), k_before);
+  }
+}
+
+void FrmAmainTest::CopyActionGivesThePlainNumber_data() {
+  QTest::addColumn<QString>("decimal");
+  QTest::addColumn<QString>("thousands");
+  QTest::addColumn<QString>("n");
+  QTest::addColumn<QString>("k");
+  QTest::addColumn<QString>("shown");
+  QTest::addColumn<bool>("enabled");
+  QTest::addColumn<QString>("copied");
+
+  QTest::newRow("comma") << "."
+                         << ","
+                         << "20"
+                         << "10"
+                         << " 184,756" << true << "184756";
+  QTest::newRow("period") << ","
+                          << "."
+                          << "20"
+                          << "10"
+                          << " 184.756" << true << "184756";
+  QTest::newRow("narrow no-break space")
+      << "," << QString(QChar(0x202F)) << "48"
+      << "24" << QString(" 32\u202F247\u202F603\u202F683\u202F100") << true << "32247603683100";
+  QTest::newRow("negative") << "."
+                            << ","
+                            << "-1"
+                            << "3"
+                            << " -1" << true << "-1";
+  QTest::newRow("error") << "."
+                         << ","
+                         << "49"
+                         << "24"
+                         << "Error" << false << "(unchanged)";
+}
+
+void FrmAmainTest::CopyActionGivesThePlainNumber() {
+  QFETCH(QString, decimal);
+  QFETCH(QString, thousands);
+  QFETCH(QString, n);
+  QFETCH(QString, k);
+  QFETCH(QString, shown);
+  QFETCH(bool, enabled);
+  QFETCH(QString, copied);
+
+  frmAmain window(NumberSeparators{decimal.toStdString(), thousands.toStdString()});
+  window.show();
+  QVERIFY(QTest::qWaitForWindowExposed(&window));
+  Box(window, "txtN")->setText(n);
+  Box(window, "txtK")->setText(k);
+  QTest::mouseClick(Control(window, QStringLiteral("cmdGo")), Qt::LeftButton);
+  QLineEdit* txt_result = Box(window, "txtResult");
+  QCOMPARE(txt_result->text(), shown);
+
+  QGuiApplication::clipboard()->setText(QStringLiteral("(unchanged)"));
+  QContextMenuEvent request(QContextMenuEvent::Mouse, QPoint(10, 10),
+                            txt_result->mapToGlobal(QPoint(10, 10)));
+  QApplication::sendEvent(txt_result, &request);
+  auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+  QVERIFY(menu != nullptr);
+  QAction* standard_copy = nullptr;
+  QAction* copy_number = nullptr;
+  for (QAction* action : menu->actions()) {
+    if (action->text().startsWith(QLatin1String("&Copy"))) standard_copy = action;
+    if (action->objectName() == QLatin1String("actCopyNumber")) copy_number = action;
+  }
+  QVERIFY(standard_copy != nullptr);
+  QVERIFY(copy_number != nullptr);
+  QCOMPARE(copy_number->isEnabled(), enabled);
+  copy_number->trigger();
+  menu->close();
+
+  QCOMPARE(QGuiApplication::clipboard()->text(), copied);
+  QCOMPARE(txt_result->text(), shown);
+}
+
+void FrmAmainTest::BoxesCarryAccessibleNames_data() {
+  QTest::addColumn<QString>("box");
+  QTest::addColumn<QString>("name");
+  QTest::addColumn<int>("label_index");
+
+  QTest::newRow("N") << "txtN"
+                     << "N" << 0;
+  QTest::newRow("K") << "txtK"
+                     << "K" << 1;
+  QTest::newRow("Result") << "txtResult"
+                          << "Result" << -1;
+}
+
+void FrmAmainTest::BoxesCarryAccessibleNames() {
+  QFETCH(QString, box);
+  QFETCH(QString, name);
+  QFETCH(int, label_index);
+
+  frmAmain window(NumberSeparators{});
+  QWidget* control = Control(window, box);
+  QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(control);
+  QVERIFY(accessible != nullptr);
+  QCOMPARE(accessible->text(QAccessible::Name), name);
+  QCOMPARE(accessible->role(), QAccessible::EditableText);
+  if (label_index >= 0) {
+    auto* label = qobject_cast<QLabel*>(Control(window, QStringLiteral("Label1"), label_index));
+    QVERIFY(label != nullptr);
+    QCOMPARE(label->buddy(), control);
+  }
+}
+
+}  // namespace morvane
+
+QTEST_MAIN(morvane::FrmAmainTest)
+#include "frm_amain_test.moc"

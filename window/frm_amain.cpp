@@ -1,0 +1,141 @@
+#include "morvane/frm_amain.h"
+
+#include <QtCore/QStringList>
+#include <QtGui/QAction>
+#include <QtGui/QClipboard>
+#include <QtGui/QFont>
+#include <QtGui/QGuiApplication>
+#include <QtGui/QIcon>
+#include <QtGui/QScreen>
+#include <QtWidgets/QGroupBox>
+#include <QtWidgets/QLabel>
+#include <QtWidgets/QLineEdit>
+#include <QtWidgets/QMenu>
+#include <QtWidgets/QPushButton>
+
+#include <utility>
+
+#include "morvane/go_command.h"
+#include "morvane/plain_number.h"
+#include "taskbar.h"
+
+namespace morvane {
+
+namespace {
+
+// The layout is drawn in twips; 15 twips make one logical pixel, so the window scales with
+// the screen's device pixel ratio like any other Qt window.
+constexpr int kTwipsPerPixel = 15;
+
+QRect FromTwips(int left, int top, int width, int height) {
+  return {left / kTwipsPerPixel, top / kTwipsPerPixel, width / kTwipsPerPixel,
+          height / kTwipsPerPixel};
+}
+
+// Segoe UI where it exists; elsewhere the closest humanist sans faces Debian ships.
+QFont DesignFont(qreal point_size) {
+  QFont font;
+  font.setFamilies({QStringLiteral("Segoe UI"), QStringLiteral("Open Sans"),
+                    QStringLiteral("Noto Sans"), QStringLiteral("DejaVu Sans")});
+  font.setStyleHint(QFont::SansSerif);
+  font.setPointSizeF(point_size);
+  font.setWeight(QFont::Normal);
+  return font;
+}
+
+QLabel* MakeLabel(QWidget* frame, const QString& text, int index, const QRect& place) {
+  auto* label = new QLabel(text, frame);
+  label->setObjectName(QStringLiteral("Label1"));
+  label->setProperty("index", index);
+  label->setFont(DesignFont(11.25));
+  label->setGeometry(place);
+  label->setFixedSize(place.size());
+  return label;
+}
+
+QLineEdit* MakeBox(QWidget* frame, const char* name, const QString& text, qreal point_size,
+                   const QRect& place, const QString& accessible_name) {
+  auto* box = new QLineEdit(text, frame);
+  box->setObjectName(QLatin1String(name));
+  box->setFont(DesignFont(point_size));
+  box->setGeometry(place);
+  box->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+  box->setAccessibleName(accessible_name);
+  return box;
+}
+
+}  // namespace
+
+frmAmain::frmAmain(NumberSeparators separators, QWidget* parent)
+    : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                          Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
+                          Qt::MSWindowsFixedSizeDialogHint),
+      separators_(std::move(separators)) {
+  setObjectName(QStringLiteral("frmAmain"));
+  setWindowTitle(QStringLiteral("MORVANE"));
+  setWindowIcon(QIcon(QStringLiteral(":/icons/" MORVANE_APP_ID ".png")));
+  setFont(DesignFont(9.0));
+  setFixedSize(384, 175);
+
+  frame_ = new QGroupBox(this);
+  frame_->setObjectName(QStringLiteral("Frame1"));
+  frame_->setGeometry(FromTwips(270, 240, 5235, 2145));
+
+  // Created in tab order, so the focus chain runs txtResult, cmdGo, txtK, txtN and wraps.
+  txt_result_ = MakeBox(frame_, "txtResult", QString(), 14.25, FromTwips(330, 1470, 4575, 450),
+                        QStringLiteral("Result"));
+  cmd_go_ = new QPushButton(QStringLiteral("Go"), frame_);
+  cmd_go_->setObjectName(QStringLiteral("cmdGo"));
+  cmd_go_->setFont(DesignFont(14.25));
+  cmd_go_->setGeometry(FromTwips(1680, 360, 3195, 975));
+  txt_k_ = MakeBox(frame_, "txtK", QStringLiteral("10"), 11.25, FromTwips(900, 960, 615, 420),
+                   QStringLiteral("K"));
+  txt_n_ = MakeBox(frame_, "txtN", QStringLiteral("20"), 11.25, FromTwips(900, 360, 615, 420),
+                   QStringLiteral("N"));
+  label_k_ = MakeLabel(frame_, QStringLiteral("K:"), 1, FromTwips(510, 1020, 240, 330));
+  label_k_->setBuddy(txt_k_);
+  label_n_ = MakeLabel(frame_, QStringLiteral("N:"), 0, FromTwips(480, 420, 270, 330));
+  label_n_->setBuddy(txt_n_);
+  setTabOrder(txt_result_, cmd_go_);
+  setTabOrder(cmd_go_, txt_k_);
+  setTabOrder(txt_k_, txt_n_);
+  txt_result_->setFocus();
+
+  copy_number_ = new QAction(tr("Copy Plain &Number"), this);
+  copy_number_->setObjectName(QStringLiteral("actCopyNumber"));
+  txt_result_->setContextMenuPolicy(Qt::CustomContextMenu);
+
+  connect(cmd_go_, &QPushButton::clicked, this, &frmAmain::Go);
+  for (QLineEdit* box : {txt_n_, txt_k_, txt_result_}) {
+    connect(box, &QLineEdit::returnPressed, this, &frmAmain::Go);
+  }
+  connect(txt_result_, &QWidget::customContextMenuRequested, this, &frmAmain::ShowResultMenu);
+  connect(copy_number_, &QAction::triggered, this, &frmAmain::CopyNumber);
+
+  if (const QScreen* screen = this->screen()) {
+    move(screen->availableGeometry().center() - rect().center());
+  }
+  KeepOutOfTaskbar(*this);
+}
+
+void frmAmain::Go() {
+  txt_result_->setText(QString::fromStdString(
+      GoCommand(txt_n_->text().toStdString(), txt_k_->text().toStdString(), separators_)));
+}
+
+void frmAmain::ShowResultMenu(const QPoint& position) {
+  QMenu* menu = txt_result_->createStandardContextMenu();
+  menu->setAttribute(Qt::WA_DeleteOnClose);
+  menu->addSeparator();
+  copy_number_->setEnabled(PlainNumber(txt_result_->text().toStdString(), separators_).has_value());
+  menu->addAction(copy_number_);
+  menu->popup(txt_result_->mapToGlobal(position));
+}
+
+void frmAmain::CopyNumber() {
+  if (const auto plain = PlainNumber(txt_result_->text().toStdString(), separators_)) {
+    QGuiApplication::clipboard()->setText(QString::fromStdString(*plain));
+  }
+}
+
+}  // namespace morvane

@@ -1,0 +1,50 @@
+// frmAmain, Morvane's main window: the N and K boxes, the Go button and the result box in
+// their fixed layout. It carries texts to and from the Go command and does no arithmetic.
+#pragma once
+
+#include <QtWidgets/QWidget>
+
+#include "morvane/number_separators.h"
+
+class QAction;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPoint;
+class QPushButton;
+
+namespace morvane {
+
+// The window with its controls at their design positions, 384 x 175 logical pixels, fixed in
+// size, centred on the screen and kept out of the taskbar. Object names: frmAmain, Frame1,
+// Label1 (twice, told apart by the int property "index", 0 for "N:" and 1 for "K:"), txtN,
+// txtK, cmdGo, txtResult; the copy action of the result box's menu is actCopyNumber.
+// A click on Go, or Enter in any of the three boxes, sets the result box to
+// GoCommand(txtN, txtK, separators): with "." and "," and the start texts, " 184,756".
+// The result box's context menu is the standard one plus actCopyNumber, which puts the shown
+// number without its leading space and thousands separators on the clipboard ("184756").
+class frmAmain : public QWidget {  // NOLINT(readability-identifier-naming): the window's name
+  Q_OBJECT
+
+ public:
+  // separators: the user's number punctuation, for the result and for the copy action.
+  explicit frmAmain(NumberSeparators separators, QWidget* parent = nullptr);
+
+ private slots:
+  void Go();
+  void ShowResultMenu(const QPoint& position);
+  void CopyNumber();
+
+ private:
+  NumberSeparators separators_;
+  QGroupBox* frame_;
+  QLabel* label_n_;
+  QLineEdit* txt_n_;
+  QLabel* label_k_;
+  QLineEdit* txt_k_;
+  QPushButton* cmd_go_;
+  QLineEdit* txt_result_;
+  QAction* copy_number_;
+};
+
+}  // namespace morvane
