@@ -3,7 +3,7 @@
 # installs the missing ones. Sourced by the other scripts.
 
 # Compiler, build system and the Qt 6 libraries the program links.
-MORVANE_BUILD_PACKAGES=(g++ cmake ninja-build pkg-config qt6-base-dev libgl-dev)
+MORVANE_BUILD_PACKAGES=(g++ cmake ninja-build pkg-config qt6-base-dev libgl-dev libxcb1-dev)
 # What the window needs at run time beyond the libraries: the platform plugins and fonts
 # close to the window's designed face.
 MORVANE_RUN_PACKAGES=(qt6-qpa-plugins fonts-open-sans fonts-noto-core)
