@@ -1,0 +1,88 @@
+#include "morvane/cli_options.h"
+
+#include <vector>
+
+namespace morvane {
+
+namespace {
+
+bool IsAsciiDigit(char c) {
+  return c >= '0' && c <= '9';
+}
+
+// The characters Val skips wherever they stand.
+bool IsBlank(char c) {
+  return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
+}
+
+// "-5", "-.5" and "- 5" are negative numbers as Val reads them, so a negative N or K can be
+// typed without "--"; "-" alone is the conventional operand, never an option.
+bool LooksLikeOption(std::string_view argument) {
+  if (argument.size() < 2 || argument[0] != '-') return false;
+  const char second = argument[1];
+  return !(IsAsciiDigit(second) || second == '.' || IsBlank(second));
+}
+
+}  // namespace
+
+CliOptions ParseCliArguments(std::span<const std::string_view> arguments) {
+  CliOptions options;
+  std::vector<std::string_view> operands;
+  bool options_ended = false;
+  for (const std::string_view argument : arguments) {
+    if (options_ended || !LooksLikeOption(argument)) {
+      operands.push_back(argument);
+    } else if (argument == "--") {
+      options_ended = true;
+    } else if (argument == "--raw") {
+      options.raw = true;
+    } else if (argument == "--help" || argument == "-h") {
+      return CliOptions{.action = CliAction::kShowHelp};
+    } else if (argument == "--version") {
+      return CliOptions{.action = CliAction::kShowVersion};
+    } else {
+      throw UsageError("unknown option '" + std::string(argument) + "'");
+    }
+  }
+
+  if (operands.empty()) {
+    options.action = CliAction::kCountLines;
+  } else if (operands.size() == 2) {
+    options.action = CliAction::kCountOne;
+    options.n_text = operands[0];
+    options.k_text = operands[1];
+  } else {
+    throw UsageError("expected two operands, N and K, or none to read standard input; got " +
+                     std::to_string(operands.size()));
+  }
+  return options;
+}
+
+std::string_view CliHelpText() {
+  return R"(Usage: morvane-cli [--raw] [--] N K
+       morvane-cli [--raw] < LINES
+Prints the number of combinations of N items taken K at a time as Morvane's Go
+button shows it: one space, then the count rounded to a whole number with its
+thousands grouped, or "Error" when the calculation fails.
+
+With no operands, reads standard input: each line holds N and K separated by a
+tab, and each line gets one line of output, in order. A line without a tab is
+reported on standard error and gets an empty output line.
+
+N and K are read like the window's input boxes: the number a text begins with,
+blanks skipped, "." as the decimal point. An argument that begins with "-"
+followed by a digit, "." or a blank is a number, so "morvane-cli -5 3" works.
+The separators of the output follow LC_ALL, LC_NUMERIC or LANG.
+
+Options:
+  --raw        print the count itself: all its decimals, no grouping
+  -h, --help   print this help and exit
+  --version    print the version and exit
+  --           end the options; every later argument is an operand
+
+Exit status: 0 on success ("Error" is a result), 1 when an input line had no
+tab, 2 on a usage error, 3 when reading or writing failed.
+)";
+}
+
+}  // namespace morvane

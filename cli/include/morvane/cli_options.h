@@ -1,0 +1,53 @@
+// The command line of morvane-cli: what the arguments ask for, and the help and version texts.
+#pragma once
+
+#include <span>
+#include <stdexcept>
+#include <string>
+#include <string_view>
+
+namespace morvane {
+
+inline constexpr std::string_view kCliName = "morvane-cli";
+inline constexpr std::string_view kCliVersionText = "morvane-cli 1.00\n";
+
+// What one run of morvane-cli does.
+enum class CliAction {
+  kCountLines,  // no operands: one result per line of standard input
+  kCountOne,    // two operands, N and K: one result
+  kShowHelp,
+  kShowVersion,
+};
+
+struct CliOptions {
+  CliAction action = CliAction::kCountLines;
+  // Print the count itself in the general number format instead of the result text.
+  bool raw = false;
+  // The operands of kCountOne, as given.
+  std::string n_text{};
+  std::string k_text{};
+
+  friend bool operator==(const CliOptions&, const CliOptions&) = default;
+};
+
+// A command line that asks for nothing this program does. what() is the message without the
+// program name: "unknown option '-x'".
+class UsageError : public std::runtime_error {
+ public:
+  using std::runtime_error::runtime_error;
+};
+
+// Reads the arguments that follow the program name. Options may stand anywhere before "--";
+// the first --help or --version decides the run at once, whatever follows it. An argument that
+// begins with "-" is an option unless it is "-" alone or its second character is a digit, "."
+// or a blank (space, tab, line feed, vertical tab, form feed, carriage return): those are
+// numbers, as Val reads them. After "--" every argument is an operand.
+// Raises UsageError for an unknown option and for an operand count other than 0 or 2.
+// Examples: {"20", "10"} counts one; {"--raw", "-5", "3"} counts one, raw, with N "-5";
+// {"--", "--raw", "1"} counts one with N "--raw"; {"-x"} and {"1"} raise.
+CliOptions ParseCliArguments(std::span<const std::string_view> arguments);
+
+// The text --help prints, ending with a newline.
+std::string_view CliHelpText();
+
+}  // namespace morvane

@@ -1,0 +1,39 @@
+// One run of morvane-cli from its arguments to its exit status, on streams given by the
+// caller, so the whole program can run in memory as well as on a process's descriptors.
+#pragma once
+
+#include <span>
+#include <string_view>
+
+#include "morvane/byte_stream.h"
+#include "morvane/number_separators.h"
+
+namespace morvane {
+
+// Exit statuses of morvane-cli.
+inline constexpr int kExitSuccess = 0;
+inline constexpr int kExitLineWithoutTab = 1;  // some input line had no tab
+inline constexpr int kExitUsage = 2;           // the command line asked for nothing we do
+inline constexpr int kExitIo = 3;              // reading or writing failed
+
+// Where a run reads and writes, and how.
+struct CliContext {
+  ByteSource& input;
+  ByteSink& output;
+  ByteSink& errors;
+  // Output goes out line by line (a terminal) instead of in large blocks.
+  bool interactive_output = false;
+  // Threads that compute the results of input lines at once; interactive output uses one.
+  unsigned threads = 1;
+};
+
+// Runs morvane-cli with the arguments after the program name and the user's separators, and
+// returns the exit status. Results go to context.output; usage errors, malformed lines and
+// I/O failures are reported on context.errors, except a closed output, which ends the run
+// quietly with kExitIo. Raises nothing but std::bad_alloc.
+// Example: {"20", "10"} writes " 184,756\n" (separators "." and ",") and returns kExitSuccess;
+// {"-x"} writes "morvane-cli: unknown option '-x'" and a hint to errors, and returns kExitUsage.
+int RunCli(std::span<const std::string_view> arguments, const CliContext& context,
+           const NumberSeparators& separators);
+
+}  // namespace morvane

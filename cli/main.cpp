@@ -1,0 +1,24 @@
+// morvane-cli: the Go command of Morvane for scripts and the terminal.
+#include <unistd.h>
+
+#include <algorithm>
+#include <string_view>
+#include <thread>
+#include <vector>
+
+#include "morvane/cli_run.h"
+#include "morvane/fd_stream.h"
+#include "morvane/user_locale.h"
+
+int main(int argc, char** argv) {
+  const std::vector<std::string_view> arguments(argv + (argc > 0 ? 1 : 0), argv + argc);
+  morvane::FdSource input(STDIN_FILENO);
+  morvane::FdSink output(STDOUT_FILENO);
+  morvane::FdSink errors(STDERR_FILENO);
+  const morvane::CliContext context{.input = input,
+                                    .output = output,
+                                    .errors = errors,
+                                    .interactive_output = morvane::IsTerminal(STDOUT_FILENO),
+                                    .threads = std::max(1U, std::thread::hardware_concurrency())};
+  return morvane::RunCli(arguments, context, morvane::UserSeparators());
+}

@@ -1,0 +1,189 @@
+#include "morvane/cli_run.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <random>
+#include <regex>
+#include <string>
+#include <vector>
+
+#include "morvane/cli_options.h"
+#include "test_streams.h"
+
+namespace morvane {
+namespace {
+
+using testing_streams::FailingSink;
+using testing_streams::StringSink;
+using testing_streams::StringSource;
+
+const NumberSeparators kCommaGroups{.decimal = ".", .thousands = ","};
+const NumberSeparators kPeriodGroups{.decimal = ",", .thousands = "."};
+
+const std::string kUsageHint = "morvane-cli: try 'morvane-cli --help' for more information\n";
+
+struct RunCase {
+  const char* name;
+  std::vector<std::string_view> arguments;
+  std::string input;
+  NumberSeparators separators;
+  std::string output;
+  std::string errors;
+  int status;
+};
+
+class RunCliTest : public testing::TestWithParam<RunCase> {};
+
+TEST_P(RunCliTest, WritesResultsAndExitStatus) {
+  const RunCase& c = GetParam();
+  StringSource input(c.input);
+  StringSink output;
+  StringSink errors;
+  EXPECT_EQ(RunCli(c.arguments, {.input = input, .output = output, .errors = errors}, c.separators),
+            c.status);
+  EXPECT_EQ(output.text(), c.output);
+  EXPECT_EQ(errors.text(), c.errors);
+}
+
+const RunCase kRunCases[] = {
+    {"OneCount", {"20", "10"}, "", kCommaGroups, " 184,756\n", "", kExitSuccess},
+    {"OtherSeparators", {"20", "10"}, "", kPeriodGroups, " 184.756\n", "", kExitSuccess},
+    {"ErrorIsAResult", {"49", "24"}, "", kCommaGroups, "Error\n", "", kExitSuccess},
+    {"NegativeOperand", {"-1", "2"}, "", kCommaGroups, " 1\n", "", kExitSuccess},
+    {"RoundedResult", {"5", "2.5"}, "", kCommaGroups, " 8\n", "", kExitSuccess},
+    {"Raw", {"--raw", "5", "2.5"}, "", kCommaGroups, "7.875\n", "", kExitSuccess},
+    {"RawDecimalComma", {"--raw", "5", "2.5"}, "", kPeriodGroups, "7,875\n", "", kExitSuccess},
+    {"RawError", {"--raw", "32767", "32767"}, "", kCommaGroups, "Error\n", "", kExitSuccess},
+    {"OperandsIgnoreInput", {"20", "10"}, "1\t1\n", kCommaGroups, " 184,756\n", "", kExitSuccess},
+    {"Lines",
+     {},
+     "20\t10\n48\t24\r\n49\t24\n5\t2.5",
+     kCommaGroups,
+     " 184,756\n 32,247,603,683,100\nError\n 8\n",
+     "",
+     kExitSuccess},
+    {"RawLines", {"--raw"}, "20\t10\n5\t2.5\n", kPeriodGroups, "184756\n7,875\n", "", kExitSuccess},
+    {"LineWithoutTab",
+     {},
+     "20\t10\n20 10\n5\t10\n",
+     kCommaGroups,
+     " 184,756\n\n 0\n",
+     "morvane-cli: line 2: expected N and K separated by a tab\n",
+     kExitLineWithoutTab},
+    {"Help", {"--help"}, "", kCommaGroups, std::string(CliHelpText()), "", kExitSuccess},
+    {"Version", {"--version"}, "", kCommaGroups, "morvane-cli 1.00\n", "", kExitSuccess},
+    {"UnknownOption",
+     {"-x", "1", "2"},
+     "",
+     kCommaGroups,
+     "",
+     "morvane-cli: unknown option '-x'\n" + kUsageHint,
+     kExitUsage},
+    {"OneOperand",
+     {"20"},
+     "",
+     kCommaGroups,
+     "",
+     "morvane-cli: expected two operands, N and K, or none to read standard input; got 1\n" +
+         kUsageHint,
+     kExitUsage},
+};
+
+INSTANTIATE_TEST_SUITE_P(Table, RunCliTest, testing::ValuesIn(kRunCases),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+// A closed pipe ends the run at the first write without a word; any other write failure is
+// reported once, however many lines were waiting.
+TEST(RunCliFailureTest, FailedOutputEndsTheRun) {
+  std::string input;
+  for (int line = 0; line < 200'000; ++line) input += "20\t10\n";
+  for (const bool quiet : {true, false}) {
+    for (const std::vector<std::string_view>& arguments :
+         {std::vector<std::string_view>{}, std::vector<std::string_view>{"20", "10"}}) {
+      SCOPED_TRACE(std::string(quiet ? "quiet" : "loud") + ", " + std::to_string(arguments.size()) +
+                   " operands");
+      StringSource source(input);
+      FailingSink output(quiet);
+      StringSink errors;
+      EXPECT_EQ(
+          RunCli(arguments, {.input = source, .output = output, .errors = errors, .threads = 2},
+                 kCommaGroups),
+          kExitIo);
+      EXPECT_EQ(output.writes(), 1);
+      EXPECT_LE(source.reads(), 3);
+      EXPECT_EQ(errors.text(), quiet ? "" : "morvane-cli: write error: test\n");
+    }
+  }
+}
+
+// With nowhere to report problems, the run still does its work and its status still tells.
+TEST(RunCliFailureTest, FailedErrorStreamIsNoReasonToStop) {
+  FailingSink errors(false);
+  {
+    StringSource source("1\t1\nno tab\n20\t10\n");
+    StringSink output;
+    EXPECT_EQ(RunCli({}, {.input = source, .output = output, .errors = errors}, kCommaGroups),
+              kExitLineWithoutTab);
+    EXPECT_EQ(output.text(), " 1\n\n 184,756\n");
+  }
+  {
+    StringSource source("");
+    StringSink output;
+    const std::vector<std::string_view> arguments{"--bogus"};
+    EXPECT_EQ(
+        RunCli(arguments, {.input = source, .output = output, .errors = errors}, kCommaGroups),
+        kExitUsage);
+  }
+  EXPECT_EQ(errors.writes(), 3);
+}
+
+// Arbitrary bytes: every line is answered, in order, with a result of the expected shape, and
+// exactly the lines without a tab are reported.
+TEST(RunCliHostileInputTest, RandomBytesAreAnsweredLineByLine) {
+  constexpr std::uint64_t kRandomStart = 20'240'611;
+  std::mt19937_64 random(kRandomStart);
+  // Half the bytes come from digits, blanks, signs and line ends, so that many lines hold
+  // numbers and tabs; the other half are anything.
+  constexpr std::string_view kNumberish = "0123456789 -.\t\n\r";
+  std::uniform_int_distribution<std::size_t> numberish(0, kNumberish.size() - 1);
+  std::uniform_int_distribution<int> byte(0, 255);
+  std::bernoulli_distribution any_byte(0.5);
+  std::string input;
+  while (input.size() < (std::size_t{1} << 20)) {
+    input.push_back(any_byte(random) ? static_cast<char>(byte(random))
+                                     : kNumberish[numberish(random)]);
+  }
+  std::uint64_t lines = 0;
+  std::uint64_t without_tab = 0;
+  for (std::size_t start = 0; start < input.size(); ++lines) {
+    std::size_t end = input.find('\n', start);
+    if (end == std::string::npos) end = input.size();
+    if (input.find('\t', start) >= end) ++without_tab;
+    start = end + 1;
+  }
+
+  StringSource source(input);
+  StringSink output;
+  StringSink errors;
+  EXPECT_EQ(
+      RunCli({}, {.input = source, .output = output, .errors = errors, .threads = 2}, kCommaGroups),
+      without_tab > 0 ? kExitLineWithoutTab : kExitSuccess);
+
+  const std::regex result_line("Error| -?[0-9]{1,3}(,[0-9]{3})*|");
+  std::uint64_t output_lines = 0;
+  for (std::size_t start = 0; start < output.text().size(); ++output_lines) {
+    const std::size_t end = output.text().find('\n', start);
+    ASSERT_NE(end, std::string::npos) << "unterminated last line";
+    const std::string line = output.text().substr(start, end - start);
+    EXPECT_TRUE(std::regex_match(line, result_line)) << line;
+    start = end + 1;
+  }
+  EXPECT_EQ(output_lines, lines);
+  std::uint64_t reports = 0;
+  for (const char c : errors.text()) reports += c == '\n' ? 1 : 0;
+  EXPECT_EQ(reports, without_tab);
+}
+
+}  // namespace
+}  // namespace morvane
