@@ -4,6 +4,7 @@
 
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace morvane {
@@ -18,7 +19,10 @@ struct ParseCase {
 };
 
 CliOptions One(std::string n_text, std::string k_text, bool raw = false) {
-  return {.action = CliAction::kCountOne, .raw = raw, .n_text = n_text, .k_text = k_text};
+  return {.action = CliAction::kCountOne,
+          .raw = raw,
+          .n_text = std::move(n_text),
+          .k_text = std::move(k_text)};
 }
 
 CliOptions Lines(bool raw = false) {
@@ -44,7 +48,7 @@ TEST_P(ParseCliArgumentsTest, GivesOptionsOrRefuses) {
   }
 }
 
-const ParseCase kParseCases[] = {
+const std::vector<ParseCase> kParseCases = {
     {"TwoOperands", {"20", "10"}, One("20", "10")},
     {"NoOperandsReadsLines", {}, Lines()},
     {"RawBeforeOperands", {"--raw", "5", "2.5"}, One("5", "2.5", true)},

@@ -46,7 +46,7 @@ TEST_P(RunCliTest, WritesResultsAndExitStatus) {
   EXPECT_EQ(errors.text(), c.errors);
 }
 
-const RunCase kRunCases[] = {
+const std::vector<RunCase> kRunCases = {
     {"OneCount", {"20", "10"}, "", kCommaGroups, " 184,756\n", "", kExitSuccess},
     {"OtherSeparators", {"20", "10"}, "", kPeriodGroups, " 184.756\n", "", kExitSuccess},
     {"ErrorIsAResult", {"49", "24"}, "", kCommaGroups, "Error\n", "", kExitSuccess},

@@ -66,7 +66,7 @@ TEST(ProcessLinesOrderTest, ReportsStandBeforeTheirEmptyLines) {
   }
 }
 
-const LinesCase kLinesCases[] = {
+const std::vector<LinesCase> kLinesCases = {
     {"EmptyInput", "", "", "", {0, 0}},
     {"OneLine", "20\t10\n", "<20|10>\n", "", {1, 0}},
     {"LastLineWithoutNewline", "1\t2\n20\t10", "<1|2>\n<20|10>\n", "", {2, 0}},
@@ -131,11 +131,11 @@ TEST(ProcessLinesManyTest, KeepsOrderAndCountsAcrossBlocks) {
     const std::string n = std::to_string(line);
     const std::string k = std::to_string(line % 31);
     if (line == kBadLine) {
-      input += n + " " + k + "\n";
+      input.append(n).append(" ").append(k).append("\n");
       expected += "\n";
     } else {
-      input += n + "\t" + k + "\n";
-      expected += "<" + n + "|" + k + ">\n";
+      input.append(n).append("\t").append(k).append("\n");
+      expected.append("<").append(n).append("|").append(k).append(">\n");
     }
   }
   for (const unsigned threads : {1U, 2U, 5U}) {
@@ -169,8 +169,8 @@ TEST(ProcessLinesFlushTest, AnswersAreOutBeforeWaitingForInput) {
    public:
     explicit Conversation(const StringSink& output) : output_(output) {}
 
-    std::size_t Read(char* buffer, std::size_t) override {
-      const std::string expected_so_far = std::string(kAnswers).substr(0, 6 * turn_);
+    std::size_t Read(char* buffer, std::size_t /*capacity*/) override {
+      const std::string expected_so_far = std::string(kAnswers).substr(0, std::size_t{6} * turn_);
       EXPECT_EQ(output_.text(), expected_so_far) << "before turn " << turn_;
       if (turn_ == 3) return 0;
       const std::string line = std::to_string(turn_) + "\t" + std::to_string(turn_) + "\n";
@@ -181,7 +181,7 @@ TEST(ProcessLinesFlushTest, AnswersAreOutBeforeWaitingForInput) {
 
    private:
     const StringSink& output_;
-    int turn_ = 0;
+    std::size_t turn_ = 0;
   };
 
   for (const unsigned threads : {1U, 2U}) {

@@ -55,7 +55,7 @@ class FailingSink final : public ByteSink {
  public:
   explicit FailingSink(bool quiet) : quiet_(quiet) {}
 
-  void Write(std::string_view) override {
+  void Write(std::string_view /*bytes*/) override {
     ++writes_;
     throw IoError("write error: test", quiet_);
   }
