@@ -90,6 +90,7 @@ class Currency {
   friend constexpr Currency operator*(Currency a, Currency b);
 
   friend constexpr bool operator==(Currency, Currency) noexcept = default;
+  // NOLINTNEXTLINE(modernize-use-nullptr): clang-tidy 14 misreads the defaulted comparison
   friend constexpr std::strong_ordering operator<=>(Currency, Currency) noexcept = default;
 
  private:
