@@ -11,6 +11,8 @@ MORVANE_RUN_PACKAGES=(qt6-qpa-plugins fonts-open-sans fonts-noto-core)
 # the resource compiler that checks the Windows version record.
 MORVANE_TEST_PACKAGES=(googletest libgtest-dev libgmock-dev libbenchmark-dev xvfb xauth
   x11-utils desktop-file-utils appstream binutils-mingw-w64-x86-64 dpkg-dev file)
+# Timing whole runs of the command-line program (scripts/bench-cli).
+MORVANE_BENCH_PACKAGES=(hyperfine)
 
 # Installs every named package that is not installed yet; uses sudo when not root.
 ensure_packages() {
