@@ -75,5 +75,15 @@ TEST(CheckedDivideTest, QuietNaNOperandsPassThrough) {
   EXPECT_TRUE(std::isnan(*quotient));
 }
 
+// Dividing a signaling NaN signals invalid operation, whatever the other operand is.
+TEST(CheckedDivideTest, SignalingNaNOperandsRaise) {
+  const double signaling = std::numeric_limits<double>::signaling_NaN();
+  ASSERT_TRUE(std::isnan(signaling));
+  for (const double other : {1.0, 0.0, kInfinity, kNaN, signaling}) {
+    EXPECT_EQ(Divide(signaling, other), std::nullopt) << other;
+    EXPECT_EQ(Divide(other, signaling), std::nullopt) << other;
+  }
+}
+
 }  // namespace
 }  // namespace morvane
