@@ -11,8 +11,11 @@ readonly screen_width=1024 screen_height=768
 work=$(mktemp -d)
 xvfb_pid='' app_pid=''
 cleanup() {
-  [ -n "$app_pid" ] && kill "$app_pid" 2>/dev/null && wait "$app_pid" 2>/dev/null
-  [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null && wait "$xvfb_pid" 2>/dev/null
+  set +e
+  for pid in $app_pid $xvfb_pid; do
+    kill "$pid" 2>/dev/null
+    wait "$pid" 2>/dev/null
+  done
   rm -rf "$work"
 }
 trap cleanup EXIT
@@ -23,7 +26,7 @@ fail() {
 
 # -displayfd picks a free display number and writes it once the server accepts clients.
 Xvfb -displayfd 3 -screen 0 "${screen_width}x${screen_height}x24" -nolisten tcp \
-  3>"$work/display" 2>"$work/xvfb.log" &
+  3>"$work/display" >"$work/xvfb.log" 2>&1 &
 xvfb_pid=$!
 for _ in $(seq 200); do
   [ -s "$work/display" ] && break
