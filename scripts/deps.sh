@@ -13,6 +13,8 @@ MORVANE_TEST_PACKAGES=(googletest libgtest-dev libgmock-dev libbenchmark-dev xvf
   x11-utils desktop-file-utils appstream binutils-mingw-w64-x86-64 dpkg-dev file)
 # Timing whole runs of the command-line program (scripts/bench-cli).
 MORVANE_BENCH_PACKAGES=(hyperfine)
+# The compiler and the runtime libraries of libFuzzer and the sanitizers (scripts/fuzz).
+MORVANE_FUZZ_PACKAGES=(clang libclang-rt-14-dev)
 
 # Installs every named package that is not installed yet; uses sudo when not root.
 ensure_packages() {
