@@ -3,14 +3,15 @@
 // medians. Run on a display without a window manager (Xvfb), where top-level windows are
 // children of the root window. Usage: window_start_bench RUNS SETTLE_MS PROGRAM [ARGUMENTS...]
 #include <poll.h>
-#include <signal.h>
 #include <spawn.h>
 #include <sys/wait.h>
 #include <unistd.h>
 #include <xcb/xcb.h>
+#include <csignal>
 
 #include <algorithm>
 #include <chrono>
+#include <csignal>
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
@@ -18,8 +19,6 @@
 #include <string>
 #include <thread>
 #include <vector>
-
-extern char** environ;
 
 namespace {
 

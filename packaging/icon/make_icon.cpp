@@ -10,6 +10,7 @@
 #include <QtCore/QString>
 
 #include <array>
+#include <cstddef>
 #include <cstdint>
 #include <cstdio>
 
@@ -96,10 +97,11 @@ QByteArray IcoFile(const QImage& image) {
 
   for (int y = image.height() - 1; y >= 0; --y) {
     const uchar* line = image.constScanLine(y);
-    for (std::uint32_t x = 0; x < width; ++x) {
-      out.append(static_cast<char>(line[3 * x + 2]));
-      out.append(static_cast<char>(line[3 * x + 1]));
-      out.append(static_cast<char>(line[3 * x]));
+    for (std::size_t x = 0; x < width; ++x) {
+      const uchar* rgb = line + 3 * x;
+      out.append(static_cast<char>(rgb[2]));
+      out.append(static_cast<char>(rgb[1]));
+      out.append(static_cast<char>(rgb[0]));
     }
     out.append(QByteArray(static_cast<int>(colour_row - width * 3), '\0'));
   }
