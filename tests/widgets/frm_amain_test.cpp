@@ -45,6 +45,7 @@ class FrmAmainTest : public QObject {
   void WindowHasAFixedClientArea();
   void TabVisitsResultGoKThenN();
   void GoAndEnterWriteTheResult();
+  void LongTextIsReadWhole();
   void CopyActionGivesThePlainNumber_data();
   void CopyActionGivesThePlainNumber();
   void BoxesCarryAccessibleNames_data();
@@ -166,6 +167,15 @@ void FrmAmainTest::GoAndEnterWriteTheResult() {
     QCOMPARE(txt_n->text(), n_before);
     QCOMPARE(txt_k->text(), k_before);
   }
+}
+
+void FrmAmainTest::LongTextIsReadWhole() {
+  // The number sits behind 40000 leading zeros; a box that cut the text would read 0 and
+  // show " 0".
+  frmAmain window(UserSeparators());
+  Box(window, "txtN")->setText(QString(40000, QLatin1Char('0')) + QStringLiteral("20"));
+  QTest::mouseClick(Control(window, QStringLiteral("cmdGo")), Qt::LeftButton);
+  QCOMPARE(Box(window, "txtResult")->text(), QStringLiteral(" 184,756"));
 }
 
 void FrmAmainTest::CopyActionGivesThePlainNumber_data() {
