@@ -16,7 +16,7 @@ class QPushButton;
 namespace morvane {
 
 // The window with its controls at their design positions, 384 x 175 logical pixels, fixed in
-// size, centred on the screen and kept out of the taskbar. Object names: frmAmain, Frame1,
+// size, centred on the screen and, on X11, kept out of the taskbar. Object names: frmAmain, Frame1,
 // Label1 (twice, told apart by the int property "index", 0 for "N:" and 1 for "K:"), txtN,
 // txtK, cmdGo, txtResult; the copy action of the result box's menu is actCopyNumber.
 // A click on Go, or Enter in any of the three boxes, sets the result box to
