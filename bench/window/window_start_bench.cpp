@@ -7,7 +7,6 @@
 #include <sys/wait.h>
 #include <unistd.h>
 #include <xcb/xcb.h>
-#include <csignal>
 
 #include <algorithm>
 #include <chrono>
