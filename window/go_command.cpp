@@ -18,7 +18,9 @@ std::string GoCommand(std::string_view n_text, std::string_view k_text,
   // One trap covers the whole command, the reading of N and K included: an N or K too large
   // for a currency value shows "Error" like any other failure instead of escaping the click.
   try {
-    return " " + Migliaia(GeneralFormat(CountFromTexts(n_text, k_text), separators), separators);
+    std::string text = " ";
+    text += Migliaia(GeneralFormat(CountFromTexts(n_text, k_text), separators), separators);
+    return text;
   } catch (const RunTimeError&) {
     return "Error";
   }
