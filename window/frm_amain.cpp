@@ -13,7 +13,6 @@
 #include <QtWidgets/QMenu>
 #include <QtWidgets/QPushButton>
 
-#include <limits>
 #include <utility>
 
 #include "morvane/go_command.h"
@@ -61,8 +60,7 @@ QLineEdit* MakeBox(QWidget* frame, const char* name, const QString& text, qreal 
   box->setFont(DesignFont(point_size));
   box->setGeometry(place);
   box->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-  // QLineEdit would cut text at 32767 characters; the boxes take whatever is typed or pasted.
-  box->setMaxLength(std::numeric_limits<int>::max());
+  box->setMaxLength(frmAmain::kBoxCapacity);
   box->setAccessibleName(accessible_name);
   return box;
 }

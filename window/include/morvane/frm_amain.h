@@ -27,6 +27,13 @@ class frmAmain : public QWidget {  // NOLINT(readability-identifier-naming): the
   Q_OBJECT
 
  public:
+  // The characters each box holds; typing stops and a paste is cut there. QLineEdit measures
+  // its whole text at every repaint, the cursor's blink included, at a cost that grows with the
+  // text and with the fonts its scripts need: a megabyte of CJK text or emoji takes seconds per
+  // repaint and freezes the window. At this length the costliest scripts repaint in a few tens
+  // of milliseconds, and no number anyone types comes near it.
+  static constexpr int kBoxCapacity = 4096;
+
   // separators: the user's number punctuation, for the result and for the copy action.
   explicit frmAmain(NumberSeparators separators, QWidget* parent = nullptr);
 
