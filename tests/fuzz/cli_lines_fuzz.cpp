@@ -95,7 +95,7 @@ std::string CheckProgram(std::string_view input, const std::vector<std::string_v
                                     .interactive_output = settings.flush_each_line,
                                     .threads = settings.threads};
   std::vector<std::string_view> arguments;
-  if (settings.raw) arguments.push_back("--raw");
+  if (settings.raw) arguments.emplace_back("--raw");
   const int status = morvane::RunCli(arguments, context, settings.separators);
 
   const std::vector<std::string_view> output_lines = LinesOf(output.text());

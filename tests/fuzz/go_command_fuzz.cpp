@@ -18,7 +18,7 @@ namespace {
 using morvane::fuzz::AllDigits;
 using morvane::fuzz::Escaped;
 
-__extension__ typedef __int128 Int128;
+using morvane::currency_internal::Int128;
 
 // A number in the general format, cut into its parts.
 struct GeneralText {
