@@ -138,16 +138,14 @@ LineReport ProcessInParallel(ByteSource& input, ByteSink& output, ByteSink& erro
   std::uint64_t next_line = 1;
   // Bytes after the last "\n" read so far: the start of the next block.
   std::string carried;
+  // Reads land in a fixed buffer, so a read costs what it brings, however small it is.
+  std::vector<char> chunk(kReadChunk);
   for (;;) {
+    const std::size_t got = input.Read(chunk.data(), chunk.size());
+    if (got == 0) break;
     std::string block = std::move(carried);
     const std::size_t old_size = block.size();
-    block.resize(old_size + kReadChunk);
-    const std::size_t got = input.Read(block.data() + old_size, kReadChunk);
-    block.resize(old_size + got);
-    if (got == 0) {
-      carried = std::move(block);
-      break;
-    }
+    block.append(chunk.data(), got);
     // carried holds no "\n", so only the new bytes need looking at.
     const std::size_t new_newline = std::string_view(block).substr(old_size).rfind('\n');
     const std::size_t last_newline =
@@ -158,19 +156,22 @@ LineReport ProcessInParallel(ByteSource& input, ByteSink& output, ByteSink& erro
       carried.assign(block, last_newline + 1);
       block.resize(last_newline + 1);
       const auto lines = static_cast<std::uint64_t>(std::count(block.begin(), block.end(), '\n'));
-      // Both policies: where no thread can be started, the block is translated when its
-      // result is collected, on this thread.
-      in_flight.push_back(std::async(std::launch::async | std::launch::deferred,
-                                     [&handler, first = next_line, text = std::move(block)] {
-                                       Translation translation(first);
-                                       translation.Lines(text, handler);
-                                       return translation;
-                                     }));
+      auto translate = [&handler, first = next_line, text = std::move(block)] {
+        Translation translation(first);
+        translation.Lines(text, handler);
+        return translation;
+      };
+      // A short read is collected at once below, so a thread would only add its start-up.
+      // Otherwise both policies: where no thread can be started, the block is translated
+      // when its result is collected, on this thread.
+      const std::launch policy =
+          got < chunk.size() ? std::launch::deferred : std::launch::async | std::launch::deferred;
+      in_flight.push_back(std::async(policy, std::move(translate)));
       next_line += lines;
     }
     while (in_flight.size() > options.threads) emit_oldest();
     // As with one thread: a waiting writer of the input gets every complete answer first.
-    if (got < kReadChunk) {
+    if (got < chunk.size()) {
       while (!in_flight.empty()) emit_oldest();
     }
   }
