@@ -1,26 +1,40 @@
 #include "morvane/plain_number.h"
 
 #include <algorithm>
+#include <cstddef>
 
 namespace morvane {
+namespace {
+
+std::size_t DigitRun(std::string_view text) {
+  const auto end =
+      std::find_if(text.begin(), text.end(), [](char c) { return c < '0' || c > '9'; });
+  return static_cast<std::size_t>(end - text.begin());
+}
+
+}  // namespace
 
 std::optional<std::string> PlainNumber(std::string_view shown, const NumberSeparators& separators) {
   shown.remove_prefix(std::min(shown.find_first_not_of(' '), shown.size()));
   std::string plain;
-  const std::string_view thousands = separators.thousands;
-  while (!shown.empty()) {
-    if (!thousands.empty() && shown.starts_with(thousands)) {
-      shown.remove_prefix(thousands.size());
-    } else {
-      plain.push_back(shown.front());
-      shown.remove_prefix(1);
-    }
+  if (shown.starts_with('-')) {
+    plain.push_back('-');
+    shown.remove_prefix(1);
   }
-  const std::string_view digits = std::string_view(plain).substr(plain.starts_with('-') ? 1 : 0);
-  const bool is_number = !digits.empty() && std::all_of(digits.begin(), digits.end(), [](char c) {
-    return c >= '0' && c <= '9';
-  });
-  if (!is_number) return std::nullopt;
+  // The groups as the result box writes them: one to three digits, then groups of exactly
+  // three, each after the thousands separator; without a separator, one run of digits.
+  const std::string_view thousands = separators.thousands;
+  const std::size_t first_group = DigitRun(shown);
+  if (first_group == 0 || (!thousands.empty() && first_group > 3)) return std::nullopt;
+  plain.append(shown.substr(0, first_group));
+  shown.remove_prefix(first_group);
+  while (!shown.empty()) {
+    if (thousands.empty() || !shown.starts_with(thousands)) return std::nullopt;
+    shown.remove_prefix(thousands.size());
+    if (DigitRun(shown) != 3) return std::nullopt;
+    plain.append(shown.substr(0, 3));
+    shown.remove_prefix(3);
+  }
   return plain;
 }
 
