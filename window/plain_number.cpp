@@ -7,9 +7,9 @@ namespace morvane {
 namespace {
 
 std::size_t DigitRun(std::string_view text) {
-  const auto end =
-      std::find_if(text.begin(), text.end(), [](char c) { return c < '0' || c > '9'; });
-  return static_cast<std::size_t>(end - text.begin());
+  std::size_t length = 0;
+  while (length < text.size() && text[length] >= '0' && text[length] <= '9') ++length;
+  return length;
 }
 
 }  // namespace
