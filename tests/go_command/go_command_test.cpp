@@ -5,12 +5,10 @@
 #include <string>
 
 #include "morvane/run_time_error.h"
+#include "separator_sets.h"
 
 namespace morvane {
 namespace {
-
-const NumberSeparators kPointComma{".", ","};
-const NumberSeparators kCommaPoint{",", "."};
 
 struct GoCase {
   std::string n_text;

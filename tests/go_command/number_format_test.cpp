@@ -6,12 +6,10 @@
 #include <string>
 
 #include "morvane/run_time_error.h"
+#include "separator_sets.h"
 
 namespace morvane {
 namespace {
-
-const NumberSeparators kPointComma{".", ","};
-const NumberSeparators kCommaPoint{",", "."};
 
 struct GeneralCase {
   std::int64_t units;

@@ -1,4 +1,5 @@
 #include "morvane/user_locale.h"
+#include "separator_sets.h"
 
 #include <gtest/gtest.h>
 
@@ -9,9 +10,6 @@
 
 namespace morvane {
 namespace {
-
-const NumberSeparators kPointComma{".", ","};
-const NumberSeparators kCommaPoint{",", "."};
 
 struct LocaleCase {
   std::string name;
