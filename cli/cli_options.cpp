@@ -2,25 +2,17 @@
 
 #include <vector>
 
+#include "morvane/number_lexis.h"
+
 namespace morvane {
 
 namespace {
-
-bool IsAsciiDigit(char c) {
-  return c >= '0' && c <= '9';
-}
-
-// The characters Val skips wherever they stand.
-bool IsBlank(char c) {
-  return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
-}
 
 // "-5", "-.5" and "- 5" are negative numbers as Val reads them, so a negative N or K can be
 // typed without "--"; "-" alone is the conventional operand, never an option.
 bool LooksLikeOption(std::string_view argument) {
   if (argument.size() < 2 || argument[0] != '-') return false;
-  const char second = argument[1];
-  return !(IsAsciiDigit(second) || second == '.' || IsBlank(second));
+  return !CanFollowSign(argument[1]);
 }
 
 }  // namespace

@@ -4,21 +4,11 @@
 #include <cstddef>
 #include <cstdint>
 
+#include "morvane/number_lexis.h"
 #include "morvane/run_time_error.h"
 
 namespace morvane {
 namespace {
-
-bool IsDigit(char c) {
-  return c >= '0' && c <= '9';
-}
-
-// The length of the run of ASCII digits that text begins with.
-std::size_t DigitRun(std::string_view text) {
-  std::size_t n = 0;
-  while (n < text.size() && IsDigit(text[n])) ++n;
-  return n;
-}
 
 // Adds one to a whole number written as decimal digits ("" counts as 0): the trailing nines
 // turn to zeros and the digit before them goes up by one, or a new leading "1" appears.

@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <string>
 
+#include "morvane/number_lexis.h"
 #include "morvane/run_time_error.h"
 
 namespace morvane {
@@ -21,14 +22,6 @@ constexpr std::int64_t kExponentClamp = 1'000'000'000'000'000;
 // the smallest subnormal and rounds to zero.
 constexpr std::int64_t kOverflowLead = 309;
 constexpr std::int64_t kUnderflowLead = -323;
-
-bool IsBlank(char c) {
-  return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
-}
-
-bool IsDigit(char c) {
-  return c >= '0' && c <= '9';
-}
 
 // Walks the text, stepping over blanks.
 class Cursor {
@@ -46,9 +39,9 @@ class Cursor {
   // next non-blank character is no digit. Taking whole runs keeps long texts fast.
   std::string_view TakeDigits() {
     Peek();
-    const std::size_t start = pos_;
-    while (pos_ < text_.size() && IsDigit(text_[pos_])) ++pos_;
-    return text_.substr(start, pos_ - start);
+    const std::string_view run = text_.substr(pos_, DigitRun(text_.substr(pos_)));
+    pos_ += run.size();
+    return run;
   }
 
  private:

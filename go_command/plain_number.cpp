@@ -3,16 +3,9 @@
 #include <algorithm>
 #include <cstddef>
 
+#include "morvane/number_lexis.h"
+
 namespace morvane {
-namespace {
-
-std::size_t DigitRun(std::string_view text) {
-  std::size_t length = 0;
-  while (length < text.size() && text[length] >= '0' && text[length] <= '9') ++length;
-  return length;
-}
-
-}  // namespace
 
 std::optional<std::string> PlainNumber(std::string_view shown, const NumberSeparators& separators) {
   shown.remove_prefix(std::min(shown.find_first_not_of(' '), shown.size()));
