@@ -1,9 +1,9 @@
 #include "morvane/checked_division.h"
 
-#include <bit>
 #include <cmath>
 #include <cstdint>
 
+#include "morvane/bit_cast.h"
 #include "morvane/run_time_error.h"
 
 namespace morvane {
@@ -12,7 +12,7 @@ namespace {
 // A NaN whose quiet bit, the top bit of the significand, is clear.
 bool IsSignalingNaN(double x) {
   constexpr std::uint64_t kQuietBit = std::uint64_t{1} << 51;
-  return std::isnan(x) && (std::bit_cast<std::uint64_t>(x) & kQuietBit) == 0;
+  return std::isnan(x) && (BitCast<std::uint64_t>(x) & kQuietBit) == 0;
 }
 
 }  // namespace

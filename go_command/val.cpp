@@ -1,11 +1,12 @@
 #include "morvane/val.h"
 
 #include <algorithm>
-#include <charconv>
+#include <cmath>
 #include <cstddef>
 #include <cstdint>
 #include <string>
 
+#include "morvane/decimal_to_double.h"
 #include "morvane/number_lexis.h"
 #include "morvane/run_time_error.h"
 
@@ -112,17 +113,9 @@ double Val(std::string_view text) {
   if (lead > kOverflowLead) RaiseOverflow();
   if (lead < kUnderflowLead) return zero;
 
-  significant.push_back('e');
-  significant += std::to_string(scale);
-  double magnitude = 0.0;
-  const std::errc error =
-      std::from_chars(significant.data(), significant.data() + significant.size(), magnitude).ec;
-  // Between the two bounds above only the values nearest to them can still fall out of range;
-  // which side they fell out of is told by the sign of lead.
-  if (error == std::errc::result_out_of_range) {
-    if (lead > 0) RaiseOverflow();
-    return zero;
-  }
+  // Rounding to the double may still overflow just below the bound above.
+  const double magnitude = DecimalToDouble(significant, scale);
+  if (std::isinf(magnitude)) RaiseOverflow();
   return negative ? -magnitude : magnitude;
 }
 

@@ -14,6 +14,11 @@ MORVANE_TEST_PACKAGES=(googletest libgtest-dev libgmock-dev libbenchmark-dev xvf
   clang-tidy cppcheck)
 # Timing whole runs of the command-line program (scripts/bench-cli).
 MORVANE_BENCH_PACKAGES=(hyperfine)
+# The web page: Emscripten (with cmake and ninja-build, the build system), node with Debian's
+# acorn for Emscripten's optimizer and for running the module, python3 for the local server,
+# and the headless browser with its WebDriver for the page's tests (scripts/web, scripts/test).
+MORVANE_WEB_PACKAGES=(cmake ninja-build emscripten nodejs node-acorn python3 chromium
+  chromium-driver)
 # The compiler and the runtime libraries of libFuzzer and the sanitizers (scripts/fuzz).
 MORVANE_FUZZ_PACKAGES=(clang libclang-rt-14-dev)
 

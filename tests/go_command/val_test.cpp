@@ -122,6 +122,18 @@ INSTANTIATE_TEST_SUITE_P(
         LongCase{"TieKeptWithoutLastDigit",
                  [] { return "9007199254740993." + std::string(3'000'000, '0'); },
                  9007199254740992.0},
+        LongCase{"FractionTieToEven",
+                 [] {
+                   return "1.00000000000000011102230246251565404236316680908203125" +
+                          std::string(3'000'000, '0');
+                 },
+                 1.0},
+        LongCase{"FractionTieBrokenByLastDigit",
+                 [] {
+                   return "1.00000000000000011102230246251565404236316680908203125" +
+                          std::string(3'000'000, '0') + "1";
+                 },
+                 std::nextafter(1.0, 2.0)},
         LongCase{"LeadingZeros", [] { return std::string(3'000'000, '0') + "42"; }, 42},
         LongCase{"ZerosAfterPoint",
                  [] { return "0." + std::string(3'000'000, '0') + "15e3000001"; }, 1.5},

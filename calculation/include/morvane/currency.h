@@ -2,12 +2,12 @@
 // signed 64-bit count of ten-thousandths, with the exact conversions and arithmetic it needs.
 #pragma once
 
-#include <bit>
 #include <cfloat>
 #include <compare>
 #include <cstdint>
 #include <limits>
 
+#include "morvane/bit_cast.h"
 #include "morvane/run_time_error.h"
 
 // The conversions below rely on IEEE 754 doubles whose operations round once, to double
@@ -101,7 +101,7 @@ class Currency {
 
 constexpr Currency Currency::FromDouble(double x) {
   using currency_internal::UInt128;
-  const auto bits = std::bit_cast<std::uint64_t>(x);
+  const auto bits = BitCast<std::uint64_t>(x);
   const bool negative = (bits >> 63) != 0;
   const int biased_exponent = static_cast<int>((bits >> 52) & 0x7ff);
   std::uint64_t mantissa = bits & ((std::uint64_t{1} << 52) - 1);
