@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "morvane/cli_options.h"
+#include "morvane/version.h"
 #include "test_streams.h"
 
 namespace morvane {
@@ -72,7 +73,13 @@ const std::vector<RunCase> kRunCases = {
      "morvane-cli: line 2: expected N and K separated by a tab\n",
      kExitLineWithoutTab},
     {"Help", {"--help"}, "", kCommaGroups, std::string(CliHelpText()), "", kExitSuccess},
-    {"Version", {"--version"}, "", kCommaGroups, "morvane-cli 1.00\n", "", kExitSuccess},
+    {"Version",
+     {"--version"},
+     "",
+     kCommaGroups,
+     "morvane-cli " + std::string(kVersionText) + "\n",
+     "",
+     kExitSuccess},
     {"UnknownOption",
      {"-x", "1", "2"},
      "",
