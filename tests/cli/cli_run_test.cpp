@@ -32,6 +32,9 @@ struct RunCase {
   std::string output;
   std::string errors;
   int status;
+  // Standard output is a terminal, where every line is written as soon as it is known.
+  bool interactive = false;
+  int writes = 0;  // how many writes the output takes, where it matters
 };
 
 class RunCliTest : public testing::TestWithParam<RunCase> {};
@@ -41,9 +44,18 @@ TEST_P(RunCliTest, WritesResultsAndExitStatus) {
   StringSource input(c.input);
   StringSink output;
   StringSink errors;
-  EXPECT_EQ(RunCli(c.arguments, {.input = input, .output = output, .errors = errors}, c.separators),
+  EXPECT_EQ(RunCli(c.arguments,
+                   {.input = input,
+                    .output = output,
+                    .errors = errors,
+                    .interactive_output = c.interactive,
+                    .threads = 2},
+                   c.separators),
             c.status);
   EXPECT_EQ(output.text(), c.output);
+  if (c.writes != 0) {
+    EXPECT_EQ(output.writes(), c.writes);
+  }
   EXPECT_EQ(errors.text(), c.errors);
 }
 
@@ -64,6 +76,24 @@ const std::vector<RunCase> kRunCases = {
      " 184,756\n 32,247,603,683,100\nError\n 8\n",
      "",
      kExitSuccess},
+    {"LinesInOneBlock",
+     {},
+     "20\t10\n5\t10\n",
+     kCommaGroups,
+     " 184,756\n 0\n",
+     "",
+     kExitSuccess,
+     false,
+     1},
+    {"TerminalLineByLine",
+     {},
+     "20\t10\n5\t10\n49\t24\n",
+     kCommaGroups,
+     " 184,756\n 0\nError\n",
+     "",
+     kExitSuccess,
+     true,
+     3},
     {"RawLines", {"--raw"}, "20\t10\n5\t2.5\n", kPeriodGroups, "184756\n7,875\n", "", kExitSuccess},
     {"LineWithoutTab",
      {},
