@@ -9,6 +9,7 @@ Usage: page_test.py PAGE_DIR [--screenshot PNG]   (PNG: the window after a click
 
 import base64
 import functools
+import gzip
 import http.server
 import json
 import os
@@ -41,6 +42,9 @@ CONTROLS = {
 FACES = '"Segoe UI", "Open Sans", "Noto Sans", "DejaVu Sans"'
 TAB_ORDER = ["txtResult", "cmdGo", "txtK", "txtN"]
 NAMES = {"txtN": "N", "txtK": "K", "txtResult": "Result", "cmdGo": "Go"}
+# What the browser fetches for the page, each file compressed as a server would send it.
+PAGE_FILES = ["index.html", "page.css", "page.js", "morvane.js"]
+WEIGHT_LIMIT = 150 * 1024
 
 failures = []
 
@@ -236,6 +240,13 @@ def check_page(driver, url):
 
 def main():
     page_dir = os.path.abspath(sys.argv[1])
+    weight = 0
+    for name in PAGE_FILES:
+        with open(os.path.join(page_dir, name), "rb") as page_file:
+            weight += len(gzip.compress(page_file.read(), 9))
+    print("page and module: %d bytes compressed" % weight)
+    check(weight <= WEIGHT_LIMIT, "the page weighs %d bytes compressed" % weight)
+
     screenshot = sys.argv[3] if len(sys.argv) > 3 and sys.argv[2] == "--screenshot" else None
     server = Server(page_dir)
     driver = Driver("en-US")
