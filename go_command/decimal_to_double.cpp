@@ -27,20 +27,23 @@ constexpr std::int64_t kZeroLead = -324;
 // matters.
 constexpr std::size_t kExactDigits = 800;
 
-constexpr std::array<std::uint64_t, 28> kPowersOfFive = [] {
-  std::array<std::uint64_t, 28> powers{};
-  powers[0] = 1;
-  for (std::size_t i = 1; i < powers.size(); ++i) powers[i] = powers[i - 1] * 5;
-  return powers;
-}();
 constexpr int kLargestFivePower = 27;  // 5^27 is the largest power of five below 2^64
 
-constexpr std::array<double, 23> kExactPowersOfTen = [] {
-  std::array<double, 23> powers{};
-  powers[0] = 1.0;
-  for (std::size_t i = 1; i < powers.size(); ++i) powers[i] = powers[i - 1] * 10.0;
+// base^0 .. base^(Count - 1), each exact.
+template <typename Number, std::size_t Count>
+constexpr std::array<Number, Count> PowersOf(Number base) {
+  std::array<Number, Count> powers{};
+  Number power = 1;
+  for (Number& entry : powers) {
+    entry = power;
+    power *= base;
+  }
   return powers;
-}();
+}
+
+constexpr auto kPowersOfFive = PowersOf<std::uint64_t, kLargestFivePower + 1>(5);
+// 10^22 is the largest power of ten that a double holds exactly.
+constexpr auto kExactPowersOfTen = PowersOf<double, 23>(10.0);
 
 // A positive number m * 2^e with m normalised to [2^63, 2^64): 64 significant bits, where a
 // double has 53. Every operation below truncates, so each result errs low by less than one unit
@@ -215,7 +218,7 @@ double DecimalToDouble(std::string_view digits, std::int64_t exponent) {
   // Both w and 10^|k| are exact doubles here, and one IEEE operation rounds correctly.
   constexpr std::uint64_t kExactInteger = std::uint64_t{1} << 53;
   if (!rest && w <= kExactInteger && k >= -22 && k <= 22) {
-    const double whole = static_cast<double>(w);
+    const auto whole = static_cast<double>(w);
     const double power = kExactPowersOfTen[static_cast<std::size_t>(k < 0 ? -k : k)];
     return k < 0 ? whole / power : whole * power;
   }
@@ -228,7 +231,7 @@ double DecimalToDouble(std::string_view digits, std::int64_t exponent) {
   int dropped = 11;
   if (top_exponent < -1022) dropped += -1022 - top_exponent;
   if (dropped > 66) return 0.0;  // below 2^-1076, a quarter of the smallest subnormal
-  const UInt128 wide = value.m;
+  const auto wide = UInt128{value.m};
   const auto low = static_cast<std::uint64_t>(wide & ((UInt128{1} << dropped) - 1));
   const UInt128 half = UInt128{1} << (dropped - 1);
   auto significand = static_cast<std::uint64_t>(wide >> dropped);
