@@ -1,8 +1,8 @@
 #!/usr/bin/python3
 """Opens the built page in Debian's headless Chromium, driven through chromedriver (WebDriver),
 from a static server on 127.0.0.1, and checks it against the window: the layout, the initial
-texts, results, the tab order, Enter, the German separators, the offline copy kept by the
-service worker and a file:// copy.
+texts, results, the tab order, Enter, the German separators, that Chromium would install it,
+the offline copy kept by the service worker, a file:// copy and the page's weight.
 
 Usage: page_test.py PAGE_DIR [--screenshot PNG]   (PNG: the window after a click on Go)
 """
@@ -262,9 +262,14 @@ def main():
             with open(screenshot, "wb") as out:
                 out.write(base64.b64decode(shot))
 
-        # Offline: the service worker serves the page and the module once the server is gone.
+        # Installable, and offline: the service worker serves the page and the module once the
+        # server is gone.
         driver.script("return navigator.serviceWorker.ready.then(() => true);")
         driver.open(server.url)  # now under the worker's control
+        errors = driver.do("POST", "/goog/cdp/execute",
+                           {"cmd": "Page.getInstallabilityErrors", "params": {}})
+        check(errors["installabilityErrors"] == [],
+              "Chromium would not install the page: %s" % errors["installabilityErrors"])
         server.stop()
         server = None
         driver.open(driver.script("return location.href;"))
