@@ -3,12 +3,12 @@
 #include <algorithm>
 #include <array>
 #include <bit>
-#include <cmath>
 #include <cstddef>
 #include <cstdint>
 #include <limits>
 #include <vector>
 
+#include "morvane/bit_cast.h"
 #include "morvane/currency.h"
 
 namespace morvane {
@@ -100,6 +100,8 @@ Wide PowerOfTen(int k) {
 class BigInteger {
  public:
   explicit BigInteger(std::uint64_t value) {
+    // Room for the largest operand of a comparison, below 5,000 bits, in one allocation.
+    limbs_.reserve(160);
     for (; value != 0; value >>= 32) limbs_.push_back(static_cast<std::uint32_t>(value));
   }
 
@@ -197,6 +199,18 @@ std::uint64_t RoundExactly(std::string_view digits, std::int64_t lead, std::uint
   return up ? b + 1 : b;
 }
 
+// The double significand * 2^q, for a significand up to 2^53 rounded at the precision of its
+// binade (q = -1074 below 2^52); infinity beyond the largest double. Built from its bits,
+// which is exact and spares the slow subnormal arithmetic of scaling by a power of two.
+double Compose(std::uint64_t significand, int q) {
+  constexpr std::uint64_t kHidden = std::uint64_t{1} << 52;
+  constexpr std::uint64_t kInfinityBits = std::uint64_t{0x7ff} << 52;
+  if (significand < kHidden) return BitCast<double>(significand);  // subnormal or zero
+  // A significand of 2^53, rounded up from the top of a binade, carries into the exponent.
+  const std::uint64_t bits = (static_cast<std::uint64_t>(q + 1075) << 52) + (significand - kHidden);
+  return BitCast<double>(std::min(bits, kInfinityBits));
+}
+
 }  // namespace
 
 double DecimalToDouble(std::string_view digits, std::int64_t exponent) {
@@ -245,8 +259,7 @@ double DecimalToDouble(std::string_view digits, std::int64_t exponent) {
   } else {
     significand = RoundExactly(digits, lead, significand, binary_exponent);
   }
-  // Exact for significands up to 2^53; beyond the largest double, infinity.
-  return std::ldexp(static_cast<double>(significand), binary_exponent);
+  return Compose(significand, binary_exponent);
 }
 
 }  // namespace morvane
