@@ -18,6 +18,7 @@
 #include "morvane/go_command.h"
 #include "morvane/plain_number.h"
 #include "taskbar.h"
+#include "window_role.h"
 
 namespace morvane {
 
@@ -72,6 +73,7 @@ frmAmain::frmAmain(NumberSeparators separators, QWidget* parent)
                           Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
                           Qt::MSWindowsFixedSizeDialogHint),
       separators_(std::move(separators)) {
+  AnnounceAsWindow();
   setObjectName(QStringLiteral("frmAmain"));
   setWindowTitle(QStringLiteral("MORVANE"));
   setWindowIcon(QIcon(QStringLiteral(":/icons/" MORVANE_APP_ID ".png")));

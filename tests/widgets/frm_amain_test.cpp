@@ -65,8 +65,8 @@ class FrmAmainTest : public QObject {
   void ThousandClicksAlternatingWithError();
   void CopyActionGivesThePlainNumber_data();
   void CopyActionGivesThePlainNumber();
-  void BoxesCarryAccessibleNames_data();
-  void BoxesCarryAccessibleNames();
+  void ControlsCarryAccessibleNamesAndRoles_data();
+  void ControlsCarryAccessibleNamesAndRoles();
 };
 
 void FrmAmainTest::ControlsSitAtTheirDesignPlaces_data() {
@@ -355,34 +355,39 @@ void FrmAmainTest::CopyActionGivesThePlainNumber() {
   QCOMPARE(txt_result->text(), shown);
 }
 
-void FrmAmainTest::BoxesCarryAccessibleNames_data() {
-  QTest::addColumn<QString>("box");
+void FrmAmainTest::ControlsCarryAccessibleNamesAndRoles_data() {
+  QTest::addColumn<QString>("control");
   QTest::addColumn<QString>("name");
+  QTest::addColumn<QAccessible::Role>("role");
   QTest::addColumn<int>("label_index");
 
+  // A screen reader announces the window by its role: a plain client area goes unannounced.
+  QTest::newRow("window") << "frmAmain"
+                          << "MORVANE" << QAccessible::Window << -1;
   QTest::newRow("N") << "txtN"
-                     << "N" << 0;
+                     << "N" << QAccessible::EditableText << 0;
   QTest::newRow("K") << "txtK"
-                     << "K" << 1;
+                     << "K" << QAccessible::EditableText << 1;
   QTest::newRow("Result") << "txtResult"
-                          << "Result" << -1;
+                          << "Result" << QAccessible::EditableText << -1;
 }
 
-void FrmAmainTest::BoxesCarryAccessibleNames() {
-  QFETCH(QString, box);
+void FrmAmainTest::ControlsCarryAccessibleNamesAndRoles() {
+  QFETCH(QString, control);
   QFETCH(QString, name);
+  QFETCH(QAccessible::Role, role);
   QFETCH(int, label_index);
 
   frmAmain window(NumberSeparators{});
-  QWidget* control = Control(window, box);
-  QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(control);
+  QWidget* widget = Control(window, control);
+  QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(widget);
   QVERIFY(accessible != nullptr);
   QCOMPARE(accessible->text(QAccessible::Name), name);
-  QCOMPARE(accessible->role(), QAccessible::EditableText);
+  QCOMPARE(accessible->role(), role);
   if (label_index >= 0) {
     auto* label = qobject_cast<QLabel*>(Control(window, QStringLiteral("Label1"), label_index));
     QVERIFY(label != nullptr);
-    QCOMPARE(label->buddy(), control);
+    QCOMPARE(label->buddy(), widget);
   }
 }
 
