@@ -78,6 +78,10 @@ frmAmain::frmAmain(NumberSeparators separators, QWidget* parent)
   setWindowTitle(QStringLiteral("MORVANE"));
   setWindowIcon(QIcon(QStringLiteral(":/icons/morvane.png")));
   setFont(DesignFont(9.0));
+  // The controls sit at their drawn places, read left to right. Qt's translations for a
+  // right-to-left language turn the whole application around; they may turn the menus, not
+  // this layout.
+  setLayoutDirection(Qt::LeftToRight);
   setFixedSize(384, 175);
 
   frame_ = new QGroupBox(this);

@@ -13,6 +13,7 @@
 
 #include "morvane/frm_amain.h"
 #include "morvane/number_separators.h"
+#include "morvane/translations.h"
 #include "morvane/user_locale.h"
 
 namespace morvane {
@@ -44,6 +45,14 @@ bool AnswersPostedEvent(QObject* receiver) {
   return QTest::qWaitFor([&ran] { return ran; });
 }
 
+// Opens the result box's context menu as a right click does; the caller closes it.
+QMenu* OpenResultMenu(QLineEdit* txt_result) {
+  QContextMenuEvent request(QContextMenuEvent::Mouse, QPoint(10, 10),
+                            txt_result->mapToGlobal(QPoint(10, 10)));
+  QApplication::sendEvent(txt_result, &request);
+  return qobject_cast<QMenu*>(QApplication::activePopupWidget());
+}
+
 // About a megabyte of text: piece repeated 2^20 / its length times.
 QString Megabyte(const QString& piece) {
   return piece.repeated((qsizetype{1} << 20) / piece.size());
@@ -65,6 +74,8 @@ class FrmAmainTest : public QObject {
   void ThousandClicksAlternatingWithError();
   void CopyActionGivesThePlainNumber_data();
   void CopyActionGivesThePlainNumber();
+  void ResultMenuSpeaksTheUserLanguage_data();
+  void ResultMenuSpeaksTheUserLanguage();
   void ControlsCarryAccessibleNamesAndRoles_data();
   void ControlsCarryAccessibleNamesAndRoles();
 };
@@ -334,10 +345,7 @@ void FrmAmainTest::CopyActionGivesThePlainNumber() {
   QCOMPARE(txt_result->text(), shown);
 
   QGuiApplication::clipboard()->setText(QStringLiteral("(unchanged)"));
-  QContextMenuEvent request(QContextMenuEvent::Mouse, QPoint(10, 10),
-                            txt_result->mapToGlobal(QPoint(10, 10)));
-  QApplication::sendEvent(txt_result, &request);
-  auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+  QMenu* menu = OpenResultMenu(txt_result);
   QVERIFY(menu != nullptr);
   QAction* standard_copy = nullptr;
   QAction* copy_number = nullptr;
@@ -353,6 +361,59 @@ void FrmAmainTest::CopyActionGivesThePlainNumber() {
 
   QCOMPARE(QGuiApplication::clipboard()->text(), copied);
   QCOMPARE(txt_result->text(), shown);
+}
+
+void FrmAmainTest::ResultMenuSpeaksTheUserLanguage_data() {
+  QTest::addColumn<QString>("locale");
+  QTest::addColumn<QString>("copy");  // Qt's own entry
+  QTest::addColumn<QString>("copy_number");
+
+  QTest::newRow("Italian") << "it_IT.UTF-8"
+                           << "&Copia"
+                           << "Copia &numero semplice";
+  QTest::newRow("German") << "de_DE.UTF-8"
+                          << "&Kopieren"
+                          << "Reine &Zahl kopieren";
+  QTest::newRow("French") << "fr_FR.UTF-8"
+                          << "Cop&ier"
+                          << "Copier le &nombre brut";
+  QTest::newRow("Swiss German falls back to German") << "de_CH"
+                                                     << "&Kopieren"
+                                                     << "Reine &Zahl kopieren";
+  QTest::newRow("Spanish: Qt's texts only") << "es_ES.UTF-8"
+                                            << "&Copiar"
+                                            << "Copy Plain &Number";
+  QTest::newRow("Hebrew, written right to left")
+      << "he_IL.UTF-8" << QStringLiteral(u"\u05D4\u05E2&\u05EA\u05E7") << "Copy Plain &Number";
+  QTest::newRow("C") << "C.UTF-8"
+                     << "&Copy"
+                     << "Copy Plain &Number";
+}
+
+void FrmAmainTest::ResultMenuSpeaksTheUserLanguage() {
+  QFETCH(QString, locale);
+  QFETCH(QString, copy);
+  QFETCH(QString, copy_number);
+
+  const Translations translations(locale.toStdString());
+  frmAmain window(NumberSeparators{});
+  window.show();
+  QVERIFY(QTest::qWaitForWindowExposed(&window));
+  QMenu* menu = OpenResultMenu(Box(window, "txtResult"));
+  QVERIFY(menu != nullptr);
+  QStringList texts;
+  // Without the shortcut that follows a tab ("&Copy\tCtrl+C").
+  for (const QAction* action : menu->actions())
+    texts << action->text().section(QLatin1Char('\t'), 0, 0);
+  menu->close();
+  QVERIFY2(texts.contains(copy), qPrintable(texts.join(QLatin1Char('|'))));
+  QVERIFY2(texts.contains(copy_number), qPrintable(texts.join(QLatin1Char('|'))));
+  // The caption, the controls' texts and the drawn layout, left to right, are the same in every
+  // language.
+  QCOMPARE(window.layoutDirection(), Qt::LeftToRight);
+  QCOMPARE(window.windowTitle(), QStringLiteral("MORVANE"));
+  QCOMPARE(Control(window, QStringLiteral("cmdGo"))->property("text").toString(),
+           QStringLiteral("Go"));
 }
 
 void FrmAmainTest::ControlsCarryAccessibleNamesAndRoles_data() {

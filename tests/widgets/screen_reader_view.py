@@ -80,6 +80,8 @@ def main():
     window = window_named("MORVANE")
     if window.getRole() not in WINDOW_ROLES:
         fail(f"the MORVANE window has role {window.getRoleName()!r}, not frame or dialog")
+    if not window.getState().contains(pyatspi.STATE_SHOWING):
+        fail("the MORVANE window is not showing")
     for name in ("N", "K"):
         control(window, name, TEXT_FIELD_ROLES)
     result = control(window, "Result", TEXT_FIELD_ROLES)
