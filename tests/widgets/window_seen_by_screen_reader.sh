@@ -50,6 +50,8 @@ wait_for_file() {
 export XDG_RUNTIME_DIR="$work/runtime"
 mkdir -m 700 "$XDG_RUNTIME_DIR"
 export GSETTINGS_BACKEND=memory
+# Qt warnings go to standard error even where Qt could log elsewhere, so none escapes the check.
+export QT_FORCE_STDERR_LOGGING=1
 unset AT_SPI_BUS_ADDRESS DBUS_SESSION_BUS_ADDRESS
 
 if [ "$platform" = x11 ]; then
