@@ -87,44 +87,43 @@ def main():
     result = control(window, "Result", TEXT_FIELD_ROLES)
     go = control(window, "Go", (pyatspi.ROLE_PUSH_BUTTON,))
 
-    changes = []  # (event type, inserted or removed text) of each text change of Result
+    # Go is pressed from inside the event loop, once the listener is registered, so that the
+    # text-changed events it causes are delivered; the loop ends when Result reads the
+    # expected text after an insertion event, or after WAIT_SECONDS.
+    changes = []  # (event type, text inserted or removed) of each text change of Result
+    seen = {"text": None}
+    deadline = time.monotonic() + WAIT_SECONDS
 
     def on_text_changed(event):
         if event.source == result:
             changes.append((event.type, event.any_data))
 
-    def read_result():
-        return result.queryText().getText(0, -1)
-
-    loop_state = {"deadline": 0.0, "text": None}
+    def inserted():
+        return any(kind.startswith("object:text-changed:insert") for kind, _ in changes)
 
     def poll():
-        loop_state["text"] = read_result()
-        inserted = any(kind.startswith("object:text-changed:insert") for kind, _ in changes)
-        if (loop_state["text"] == EXPECTED_RESULT and inserted) or \
-                time.monotonic() > loop_state["deadline"]:
+        seen["text"] = result.queryText().getText(0, -1)
+        if (seen["text"] == EXPECTED_RESULT and inserted()) or time.monotonic() > deadline:
             pyatspi.Registry.stop()
             return False
         return True
 
     def click():
         press(go)
-        loop_state["deadline"] = time.monotonic() + WAIT_SECONDS
         GLib.timeout_add(50, poll)
         return False
 
-    before = read_result()
+    before = result.queryText().getText(0, -1)
     pyatspi.Registry.registerEventListener(on_text_changed, "object:text-changed")
     GLib.idle_add(click)
     pyatspi.Registry.start()
 
-    if loop_state["text"] != EXPECTED_RESULT:
-        fail(f"Result reads {loop_state['text']!r} after Go (before: {before!r}), "
-             f"not {EXPECTED_RESULT!r}")
-    if not any(kind.startswith("object:text-changed:insert") for kind, _ in changes):
+    if seen["text"] != EXPECTED_RESULT:
+        fail(f"Result reads {seen['text']!r} after Go (before: {before!r}), not {EXPECTED_RESULT!r}")
+    if not inserted():
         fail(f"no text-changed insert event from Result; its events: {changes or 'none'}")
     print(f"PASS: {window.getRoleName()} MORVANE with text fields N, K, Result and push button "
-          f"Go; after Go, Result reads {loop_state['text']!r}; events: {changes}")
+          f"Go; after Go, Result reads {seen['text']!r}; events: {changes}")
 
 
 if __name__ == "__main__":

@@ -15,8 +15,9 @@ fail() {
 }
 # Debian's own interpreter: pyatspi is installed for it, not for another python3 on the PATH.
 python=/usr/bin/python3
-[ -x "$python" ] && "$python" -c 'import pyatspi' 2>/dev/null ||
+if ! "$python" -c 'import pyatspi' 2>/dev/null; then
   fail "$python cannot import pyatspi: install the Debian package python3-pyatspi"
+fi
 [ -x /usr/libexec/at-spi-bus-launcher ] ||
   fail "no accessibility bus launcher: install the Debian package at-spi2-core"
 command -v dbus-daemon >/dev/null || fail "no dbus-daemon: install the Debian package dbus"
@@ -60,7 +61,8 @@ if [ "$platform" = x11 ]; then
     3>"$work/display" >"$work/server.log" 2>&1 &
   server_pid=$!
   wait_for_file "$work/display" || fail "Xvfb did not start: $(cat "$work/server.log")"
-  export DISPLAY=":$(head -n1 "$work/display")" QT_QPA_PLATFORM=xcb
+  DISPLAY=":$(head -n1 "$work/display")"
+  export DISPLAY QT_QPA_PLATFORM=xcb
   unset WAYLAND_DISPLAY
 else
   weston --backend=headless-backend.so --use-pixman --socket=morvane --idle-time=0 \
