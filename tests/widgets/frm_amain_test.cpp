@@ -1,16 +1,21 @@
 // Widget tests of the main window, run offscreen with LC_ALL=C (separators "." and ",").
 #include <QtCore/QElapsedTimer>
+#include <QtCore/QPointer>
 #include <QtCore/QTimer>
 #include <QtGui/QAccessible>
 #include <QtGui/QClipboard>
+#include <QtGui/QFontInfo>
 #include <QtTest/QTest>
 #include <QtWidgets/QApplication>
+#include <QtWidgets/QDialog>
 #include <QtWidgets/QGroupBox>
 #include <QtWidgets/QLabel>
 #include <QtWidgets/QLineEdit>
 #include <QtWidgets/QMenu>
+#include <QtWidgets/QPlainTextEdit>
 #include <QtWidgets/QPushButton>
 
+#include "morvane/explain.h"
 #include "morvane/frm_amain.h"
 #include "morvane/number_separators.h"
 #include "morvane/user_locale.h"
@@ -67,6 +72,7 @@ class FrmAmainTest : public QObject {
   void CopyActionGivesThePlainNumber();
   void BoxesCarryAccessibleNames_data();
   void BoxesCarryAccessibleNames();
+  void ErrorExplainsItselfInTooltipAndSteps();
 };
 
 void FrmAmainTest::ControlsSitAtTheirDesignPlaces_data() {
@@ -384,6 +390,66 @@ void FrmAmainTest::BoxesCarryAccessibleNames() {
     QVERIFY(label != nullptr);
     QCOMPARE(label->buddy(), control);
   }
+}
+
+void FrmAmainTest::ErrorExplainsItselfInTooltipAndSteps() {
+  frmAmain window(UserSeparators());
+  window.show();
+  QVERIFY(QTest::qWaitForWindowActive(&window));
+  QLineEdit* txt_result = Box(window, "txtResult");
+  Box(window, "txtN")->setText(QStringLiteral("49"));
+  Box(window, "txtK")->setText(QStringLiteral("24"));
+  QTest::keyClick(txt_result, Qt::Key_Return);
+  QCOMPARE(txt_result->text(), QStringLiteral("Error"));
+  const QString reason = QStringLiteral(
+      "Step 24 of 24, the product: the running value 30,957,699,535,776 times the factor 49 is "
+      "1,516,927,277,253,024, beyond the largest value 922,337,203,685,477.5807.");
+  QCOMPARE(txt_result->toolTip(), reason);
+
+  QContextMenuEvent request(QContextMenuEvent::Mouse, QPoint(10, 10),
+                            txt_result->mapToGlobal(QPoint(10, 10)));
+  QApplication::sendEvent(txt_result, &request);
+  auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+  QVERIFY(menu != nullptr);
+  QAction* show_steps = nullptr;
+  for (QAction* action : menu->actions()) {
+    if (action->objectName() == QLatin1String("actShowSteps")) show_steps = action;
+  }
+  QVERIFY(show_steps != nullptr);
+  QCOMPARE(show_steps->text(), QStringLiteral("Show &Steps…"));
+  show_steps->trigger();
+  menu->close();
+
+  QPointer<QDialog> dialog = window.findChild<QDialog*>(QStringLiteral("dlgSteps"));
+  QVERIFY(dialog != nullptr);
+  QVERIFY(QTest::qWaitForWindowActive(dialog));
+  auto* steps = dialog->findChild<QPlainTextEdit*>(QStringLiteral("txtSteps"));
+  QVERIFY(steps != nullptr);
+  QVERIFY(steps->isReadOnly());
+  QVERIFY(QFontInfo(steps->font()).fixedPitch());
+  const QString explanation = QString::fromStdString(ExplainText("49", "24", UserSeparators()));
+  QCOMPARE(steps->toPlainText(), explanation);
+  QVERIFY(explanation.endsWith(reason + "\n"));
+  steps->setFocus();
+  QTest::keySequence(steps, QKeySequence::SelectAll);
+  QTest::keySequence(steps, QKeySequence::Copy);
+  QCOMPARE(QGuiApplication::clipboard()->text(), explanation);
+  QTest::keyClick(steps, Qt::Key_Escape);
+  QTRY_VERIFY(dialog.isNull());
+  // The window gets its focus back where it was when it is activated again.
+  QCOMPARE(window.focusWidget(), txt_result);
+  QCOMPARE(txt_result->text(), QStringLiteral("Error"));
+
+  // A count has no tooltip, nor has a box the user typed into.
+  Box(window, "txtN")->setText(QStringLiteral("48"));
+  QTest::keyClick(txt_result, Qt::Key_Return);
+  QCOMPARE(txt_result->text(), QStringLiteral(" 32,247,603,683,100"));
+  QCOMPARE(txt_result->toolTip(), QString());
+  Box(window, "txtN")->setText(QStringLiteral("49"));
+  QTest::keyClick(txt_result, Qt::Key_Return);
+  QVERIFY(!txt_result->toolTip().isEmpty());
+  QTest::keyClicks(txt_result, QStringLiteral("x"));
+  QCOMPARE(txt_result->toolTip(), QString());
 }
 
 }  // namespace morvane
