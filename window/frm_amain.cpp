@@ -76,7 +76,7 @@ frmAmain::frmAmain(NumberSeparators separators, QWidget* parent)
       separators_(std::move(separators)) {
   setObjectName(QStringLiteral("frmAmain"));
   setWindowTitle(QStringLiteral("MORVANE"));
-  setWindowIcon(QIcon(QStringLiteral(":/icons/" MORVANE_APP_ID ".png")));
+  setWindowIcon(QIcon(QStringLiteral(":/icons/morvane.png")));
   setFont(DesignFont(9.0));
   setFixedSize(384, 175);
 

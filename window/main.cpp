@@ -3,13 +3,14 @@
 
 #include "morvane/frm_amain.h"
 #include "morvane/user_locale.h"
+#include "morvane/version.h"
 
 int main(int argc, char** argv) {
   QApplication application(argc, argv);
   QApplication::setApplicationName(QStringLiteral("Morvane"));
-  QApplication::setApplicationVersion(QStringLiteral("1.00"));
-  QApplication::setDesktopFileName(QStringLiteral(MORVANE_APP_ID));
-  QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/" MORVANE_APP_ID ".png")));
+  QApplication::setApplicationVersion(QString::fromUtf8(morvane::kVersionText));
+  QApplication::setDesktopFileName(QString::fromUtf8(morvane::kAppId));
+  QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/morvane.png")));
 
   morvane::frmAmain window(morvane::UserSeparators());
   window.show();

@@ -64,7 +64,7 @@ operands)
 922,337,203,685,477.5807." ] || fail "explain 49 24: last line $(tail -n 1 "$tmp/explain")"
   [ "$("$cli" --explain 32766 32766 | grep -c '^ *[0-9,]*  ')" -eq 32767 ] ||
     fail "explain 32766 32766: not a header and 32,766 rows"
-  check "version" 0 $'morvane-cli 1.00\n' "$tmp/empty" "$cli" --version
+  check "version" 0 "morvane-cli ${MORVANE_VERSION_TEXT:?}"$'\n' "$tmp/empty" "$cli" --version
   check_errors "unknown option '-q'" "unknown option" 2 "" "$tmp/empty" "$cli" -q 1 2
   check_errors "got 1" "one operand" 2 "" "$tmp/empty" "$cli" 20
   "$cli" --help >"$tmp/help" 2>&1 || fail "help: exit status $?"
