@@ -32,7 +32,7 @@ const std::vector<ReasonCase> kReasonCases = {
      "Reading N: \"1e15\" reads as 1,000,000,000,000,000, beyond the largest value "
      "922,337,203,685,477.5807."},
     {"ReadingNBeyondADouble", "\t1e400", "2", kPointComma,
-     "Reading N: \"\\t1e400\" is too large for a double."},
+     R"(Reading N: "\t1e400" is too large for a double.)"},
     {"ReadingK", "2", "-999999999999999.9", kCommaPoint,
      "Reading K: \"-999999999999999.9\" reads as -999.999.999.999.999,8750, below the smallest "
      "value -922.337.203.685.477,5808."},
