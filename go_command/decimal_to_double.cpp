@@ -6,8 +6,8 @@
 #include <cstddef>
 #include <cstdint>
 #include <limits>
-#include <vector>
 
+#include "big_integer.h"
 #include "morvane/bit_cast.h"
 #include "morvane/currency.h"
 
@@ -94,80 +94,6 @@ Wide PowerOfTen(int k) {
   power.e += k;
   return power;
 }
-
-// A non-negative integer of any size, in 32-bit limbs from the lowest; only what the exact
-// comparison needs.
-class BigInteger {
- public:
-  explicit BigInteger(std::uint64_t value) {
-    // Room for the largest operand of a comparison, below 5,000 bits, in one allocation.
-    limbs_.reserve(160);
-    for (; value != 0; value >>= 32) limbs_.push_back(static_cast<std::uint32_t>(value));
-  }
-
-  // The value of a run of decimal digits, nine at a time.
-  static BigInteger FromDigits(std::string_view digits) {
-    BigInteger n(0);
-    while (!digits.empty()) {
-      const std::size_t count = std::min<std::size_t>(digits.size(), 9);
-      std::uint32_t chunk = 0;
-      std::uint32_t scale = 1;
-      for (std::size_t i = 0; i < count; ++i) {
-        chunk = chunk * 10 + static_cast<std::uint32_t>(digits[i] - '0');
-        scale *= 10;
-      }
-      n.MultiplyAdd(scale, chunk);
-      digits.remove_prefix(count);
-    }
-    return n;
-  }
-
-  void MultiplyAdd(std::uint32_t factor, std::uint32_t addend) {
-    std::uint64_t carry = addend;
-    for (std::uint32_t& limb : limbs_) {
-      carry += std::uint64_t{limb} * factor;
-      limb = static_cast<std::uint32_t>(carry);
-      carry >>= 32;
-    }
-    if (carry != 0) limbs_.push_back(static_cast<std::uint32_t>(carry));
-  }
-
-  void MultiplyByPowerOfFive(std::int64_t exponent) {
-    constexpr int kStep = 13;  // 5^13 is the largest power of five below 2^32
-    for (; exponent >= kStep; exponent -= kStep) {
-      MultiplyAdd(static_cast<std::uint32_t>(kPowersOfFive[kStep]), 0);
-    }
-    MultiplyAdd(static_cast<std::uint32_t>(kPowersOfFive[static_cast<std::size_t>(exponent)]), 0);
-  }
-
-  void ShiftLeft(std::int64_t bits) {
-    if (limbs_.empty()) return;
-    const auto whole = static_cast<std::size_t>(bits / 32);
-    const int part = static_cast<int>(bits % 32);
-    if (part != 0) {
-      std::uint32_t carry = 0;
-      for (std::uint32_t& limb : limbs_) {
-        const std::uint32_t next = limb >> (32 - part);
-        limb = (limb << part) | carry;
-        carry = next;
-      }
-      if (carry != 0) limbs_.push_back(carry);
-    }
-    limbs_.insert(limbs_.begin(), whole, 0);
-  }
-
-  // -1, 0 or 1 as a is less than, equal to or greater than b.
-  friend int Compare(const BigInteger& a, const BigInteger& b) {
-    if (a.limbs_.size() != b.limbs_.size()) return a.limbs_.size() < b.limbs_.size() ? -1 : 1;
-    for (std::size_t i = a.limbs_.size(); i-- > 0;) {
-      if (a.limbs_[i] != b.limbs_[i]) return a.limbs_[i] < b.limbs_[i] ? -1 : 1;
-    }
-    return 0;
-  }
-
- private:
-  std::vector<std::uint32_t> limbs_;  // no high zero limbs
-};
 
 // The significand, b or b + 1, of the double nearest to digits * 10^(lead - size), where the
 // double b * 2^q lies below that value and b + 1 above it: compares the value exactly with the

@@ -2,9 +2,10 @@
 
 #include <algorithm>
 #include <bit>
-#include <charconv>
 #include <cmath>
 #include <cstdint>
+
+#include "big_integer.h"
 
 namespace morvane {
 
@@ -39,13 +40,29 @@ std::string ExactDoubleText(double x) {
   auto significand = static_cast<std::uint64_t>(std::ldexp(fraction, 53));
   exponent -= 53;
   const int trailing = std::countr_zero(significand);
+  significand >>= trailing;
   exponent += trailing;
-  const int decimals = exponent >= 0 ? 0 : std::max(-exponent, 4);
-  // A double has at most 309 whole digits and 1,074 decimals.
-  std::string text(400 + static_cast<std::size_t>(decimals), '\0');
-  const auto result =
-      std::to_chars(text.data(), text.data() + text.size(), x, std::chars_format::fixed, decimals);
-  text.resize(static_cast<std::size_t>(result.ptr - text.data()));
+  // The digits in integers, as neither the C library (whose locale may write a decimal comma)
+  // nor every standard library (libc++ before 14 has no floating-point to_chars) can give
+  // them: significand * 2^exponent is an integer, and significand / 2^-e is
+  // significand * 5^-e / 10^-e.
+  BigInteger value(significand);
+  std::size_t decimals = 0;
+  if (exponent >= 0) {
+    value.ShiftLeft(exponent);
+  } else {
+    decimals = static_cast<std::size_t>(-exponent);
+    value.MultiplyByPowerOfFive(-exponent);
+  }
+  std::string digits = value.ToDecimal();
+  if (digits.size() <= decimals) digits.insert(0, decimals + 1 - digits.size(), '0');
+  std::string text = x < 0 ? "-" : "";
+  text.append(digits, 0, digits.size() - decimals);
+  if (decimals > 0) {
+    text += '.';
+    text.append(digits, digits.size() - decimals);
+    text.append(decimals < 4 ? 4 - decimals : 0, '0');
+  }
   return text;
 }
 

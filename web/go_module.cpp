@@ -1,11 +1,12 @@
-// The WebAssembly module's C interface: the Go command on texts handed over from JavaScript
-// (web/go_command_api.js wraps it for the page and for node).
+// The WebAssembly module's C interface: the Go command, and the reason for an "Error", on texts
+// handed over from JavaScript (web/go_command_api.js wraps it for the page and for node).
 #include <cstddef>
 #include <cstdlib>
 #include <cstring>
 #include <string>
 #include <string_view>
 
+#include "morvane/explain.h"
 #include "morvane/go_command.h"
 #include "morvane/number_separators.h"
 
@@ -19,6 +20,11 @@ char* HandOver(const std::string& text) {
   return copy;
 }
 
+morvane::NumberSeparators Separators(const char* decimal, std::size_t decimal_size,
+                                     const char* thousands, std::size_t thousands_size) {
+  return {std::string(decimal, decimal_size), std::string(thousands, thousands_size)};
+}
+
 }  // namespace
 
 extern "C" {
@@ -28,10 +34,18 @@ extern "C" {
 char* morvane_go_command(const char* n, std::size_t n_size, const char* k, std::size_t k_size,
                          const char* decimal, std::size_t decimal_size, const char* thousands,
                          std::size_t thousands_size) {
-  const morvane::NumberSeparators separators{std::string(decimal, decimal_size),
-                                             std::string(thousands, thousands_size)};
+  return HandOver(morvane::GoCommand(std::string_view(n, n_size), std::string_view(k, k_size),
+                                     Separators(decimal, decimal_size, thousands, thousands_size)));
+}
+
+// The window's tooltip for the same texts: one line saying which step failed and why, or empty
+// when the count succeeds.
+char* morvane_failure_reason(const char* n, std::size_t n_size, const char* k, std::size_t k_size,
+                             const char* decimal, std::size_t decimal_size, const char* thousands,
+                             std::size_t thousands_size) {
   return HandOver(
-      morvane::GoCommand(std::string_view(n, n_size), std::string_view(k, k_size), separators));
+      morvane::FailureReason(std::string_view(n, n_size), std::string_view(k, k_size),
+                             Separators(decimal, decimal_size, thousands, thousands_size)));
 }
 
 }  // extern "C"

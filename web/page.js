@@ -26,8 +26,16 @@
     return instance;
   });
 
-  function show(text) {
+  // The result, and as the window does, the reason for an "Error" as the result box's tooltip.
+  function go(instance, nText, kText) {
+    const text = instance.goCommand(nText, kText, separators);
+    const reason = instance.failureReason(nText, kText, separators);
     txtResult.value = text;
+    if (reason) {
+      txtResult.title = reason;
+    } else {
+      txtResult.removeAttribute('title');
+    }
     announcement.textContent = text;
   }
 
@@ -36,8 +44,11 @@
     event.preventDefault();
     const nText = txtN.value;
     const kText = txtK.value;
-    module.then((instance) => show(instance.goCommand(nText, kText, separators)));
+    module.then((instance) => go(instance, nText, kText));
   });
+
+  // The reason belongs to the result it explains, not to what the user types over it.
+  txtResult.addEventListener('input', () => txtResult.removeAttribute('title'));
 
   txtResult.focus();
 

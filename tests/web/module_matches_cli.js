@@ -1,5 +1,6 @@
 // Runs one table of Go command cases through the WebAssembly module under node and through
-// morvane-cli, in two locales, and requires the same result text on every line.
+// morvane-cli, in two locales, and requires the same result text on every line, and for each
+// "Error" among the odd texts the same reason as the last line of morvane-cli --explain.
 // Usage: node module_matches_cli.js PAGE_DIR/morvane.js PATH/TO/morvane-cli CORPUS_DIR
 'use strict';
 
@@ -32,6 +33,10 @@ function usable(bytes, isN) {
   if (/[\n\r]/.test(text) || (isN && text.includes('\t'))) return null;
   return text;
 }
+
+// The table begins with the whole numbers and ends with the random texts.
+const WHOLE_CASES = 64 * 64;
+const RANDOM_CASES = 20000;
 
 function cases() {
   const table = [];
@@ -82,7 +87,7 @@ function cases() {
     }
     return text;
   };
-  for (let i = 0; i < 20000; i++) table.push([randomText(false), randomText(true)]);
+  for (let i = 0; i < RANDOM_CASES; i++) table.push([randomText(false), randomText(true)]);
   return table;
 }
 
@@ -108,7 +113,32 @@ require(path.resolve(modulePath))().then((module) => {
       }
     });
   }
+  // The reason for each "Error" of the odd texts and the corpus, against the last line of
+  // morvane-cli --explain (one run per case), and no reason for a count.
+  let reasons = 0;
+  for (const locale of LOCALES) {
+    const env = { ...process.env, LC_ALL: locale.name };
+    table.forEach(([n, k], i) => {
+      const reason = module.failureReason(n, k, locale.separators);
+      const failed = module.goCommand(n, k, locale.separators) === 'Error';
+      if (failed !== (reason !== '') && ++failures <= 20) {
+        console.error(`${locale.name}: N ${JSON.stringify(n)}, K ${JSON.stringify(k)}: ` +
+          `reason ${JSON.stringify(reason)} for a result that ${failed ? 'failed' : 'succeeded'}`);
+      }
+      // Operands hold no NUL; the whole numbers and the random texts would only repeat.
+      const odd = i >= WHOLE_CASES && i < table.length - RANDOM_CASES;
+      if (!failed || !odd || (n + k).includes('\0')) return;
+      const explained = execFileSync(cliPath, ['--explain', '--', n, k],
+        { env, maxBuffer: 1 << 28 }).toString('utf8');
+      const lastLine = explained.replace(/\n$/, '').split('\n').pop();
+      reasons++;
+      if (reason !== lastLine && ++failures <= 20) {
+        console.error(`${locale.name}: N ${JSON.stringify(n)}, K ${JSON.stringify(k)}: module ` +
+          `reason ${JSON.stringify(reason)}, morvane-cli ${JSON.stringify(lastLine)}`);
+      }
+    });
+  }
   console.log(`${compared} cases compared (${table.length} in each of ${LOCALES.length} ` +
-    `locales), ${failures} differ`);
+    `locales), ${reasons} reasons for an Error compared, ${failures} differ`);
   process.exit(failures === 0 ? 0 : 1);
 });

@@ -1,7 +1,7 @@
 #!/usr/bin/python3
 """Opens the built page in Debian's headless Chromium, driven through chromedriver (WebDriver),
 from a static server on 127.0.0.1, and checks it against the window: the layout, the initial
-texts, results, the tab order, Enter, the German separators, that Chromium would install it,
+texts, results and the tooltip of an "Error", the tab order, Enter, the German separators, that Chromium would install it,
 the offline copy kept by the service worker, a file:// copy and the page's weight.
 
 Usage: page_test.py PAGE_DIR [--screenshot PNG]   (PNG: the window after a click on Go)
@@ -228,6 +228,16 @@ def check_page(driver, url):
                                  ("5", "2.5", " 8")):
         got = driver.go(n_text, k_text)
         check(got == want, "Go with %s and %s shows %r, not %r" % (n_text, k_text, got, want))
+        # The tooltip: the module's one-line reason after an "Error", none after a count.
+        tooltip = driver.script("return document.getElementById('txtResult').getAttribute("
+                                "'title');")
+        reason = driver.script("return MorvaneModule().then((m) => m.failureReason(arguments[0],"
+                               " arguments[1], {decimal: '.', thousands: ','}));", n_text, k_text)
+        if want == "Error":
+            check(reason and "\n" not in reason and tooltip == reason,
+                  "after Error the tooltip is %r, the reason %r" % (tooltip, reason))
+        else:
+            check(tooltip is None, "after %r the tooltip is %r" % (got, tooltip))
     check(driver.script("return document.getElementById('announcement').textContent;") == " 8",
           "the live region does not hold the result")
 
