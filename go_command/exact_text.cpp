@@ -1,7 +1,6 @@
 #include "morvane/exact_text.h"
 
 #include <algorithm>
-#include <bit>
 #include <cmath>
 #include <cstdint>
 
@@ -39,9 +38,11 @@ std::string ExactDoubleText(double x) {
   const double fraction = std::frexp(std::fabs(x), &exponent);
   auto significand = static_cast<std::uint64_t>(std::ldexp(fraction, 53));
   exponent -= 53;
-  const int trailing = std::countr_zero(significand);
-  significand >>= trailing;
-  exponent += trailing;
+  // An odd significand: x is not zero, so the loop ends.
+  while ((significand & 1) == 0) {
+    significand >>= 1;
+    ++exponent;
+  }
   // The digits in integers, as neither the C library (whose locale may write a decimal comma)
   // nor every standard library (libc++ before 14 has no floating-point to_chars) can give
   // them: significand * 2^exponent is an integer, and significand / 2^-e is
