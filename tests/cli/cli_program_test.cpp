@@ -104,7 +104,7 @@ TEST(CliProgramTest, RandomBytesAreAnsweredLineByLine) {
   for (const auto& path : {in, out, err}) std::filesystem::remove(path);
 
   ASSERT_TRUE(WIFEXITED(status)) << "ended by signal " << WTERMSIG(status);
-  EXPECT_EQ(WEXITSTATUS(status), kExitLineWithoutTab);
+  EXPECT_EQ(WEXITSTATUS(status), kExitBadInput);
   EXPECT_EQ(std::count(output.begin(), output.end(), '\n'),
             std::count(expected.output.begin(), expected.output.end(), '\n'));
   EXPECT_EQ(std::count(errors.begin(), errors.end(), '\n'),

@@ -120,6 +120,28 @@ TEST(ProcessLinesLongTest, HandsOverLinesOfMegabytes) {
   }
 }
 
+// With a field limit, long lines are kept only as far as their fields are cut, whatever the
+// read size; a "\r" inside K survives the cut that ends the line with another one.
+TEST(ProcessLinesLongTest, CutsFieldsOfLongLines) {
+  const std::size_t kLong = std::size_t{9} << 20;
+  const std::string long_n = "a" + std::string(kLong - 2, 'x') + "z";
+  const std::string input = long_n + "\t7\r\n" + "1\t2\n" + std::string(kLong, '5') + "\n" +
+                            "\tabc\r" + std::string(kLong, 'y') + "\r\n" + "3\t" + long_n;
+  for (const auto& [threads, chunk] :
+       {std::pair{1U, std::size_t{4096} + 3}, std::pair{1U, std::string::npos},
+        std::pair{2U, std::size_t{4096} + 3}, std::pair{2U, std::string::npos}}) {
+    SCOPED_TRACE(std::to_string(threads) + " threads, read size " + std::to_string(chunk));
+    StringSource source(input, chunk);
+    StringSink output;
+    StringSink errors;
+    const LineReport report =
+        ProcessLines(source, output, errors, Measure, {.threads = threads, .field_limit = 3});
+    EXPECT_EQ(output.text(), "4:1ax\n1:111\n\n0:4\n1:433\n");
+    EXPECT_EQ(errors.text(), NoTab(3));
+    EXPECT_EQ(report, (LineReport{5, 1}));
+  }
+}
+
 // Many lines: every answer in order, the line numbers of the reports still right, and the
 // output handed over in large blocks rather than line by line.
 TEST(ProcessLinesManyTest, KeepsOrderAndCountsAcrossBlocks) {

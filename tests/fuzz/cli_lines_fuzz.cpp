@@ -124,7 +124,7 @@ std::string CheckProgram(std::string_view input, const std::vector<std::string_v
       errors.text() == expected_errors,
       "the error report is " + Escaped(errors.text()) + " instead of " + Escaped(expected_errors));
   const int expected_status =
-      expected_errors.empty() ? morvane::kExitSuccess : morvane::kExitLineWithoutTab;
+      expected_errors.empty() ? morvane::kExitSuccess : morvane::kExitBadInput;
   MORVANE_FUZZ_CHECK(status == expected_status, "the exit status is " + std::to_string(status) +
                                                     " instead of " +
                                                     std::to_string(expected_status));

@@ -22,6 +22,8 @@ struct CliOptions {
   CliAction action = CliAction::kCountLines;
   // Print the count itself in the general number format instead of the result text.
   bool raw = false;
+  // Reject an N or K that is not wholly a number (see FieldComplaint).
+  bool strict = false;
   // The operands of kCountOne, as given.
   std::string n_text{};
   std::string k_text{};
@@ -43,10 +45,13 @@ class UsageError : public std::runtime_error {
 // numbers, as Val reads them. After "--" every argument is an operand.
 // Raises UsageError for an unknown option and for an operand count other than 0 or 2.
 // Examples: {"20", "10"} counts one; {"--raw", "-5", "3"} counts one, raw, with N "-5";
+// {"--strict"} reads standard input strictly;
 // {"--", "--raw", "1"} counts one with N "--raw"; {"-x"} and {"1"} raise.
 CliOptions ParseCliArguments(std::span<const std::string_view> arguments);
 
-// The text --help prints, ending with a newline.
-std::string_view CliHelpText();
+// The text --help prints, ending with a newline, in the GNU layout: usage, what the program
+// does, the options, the exit status and where to report bugs. The manual page is made from
+// it, so it is the one description of the options.
+std::string CliHelpText();
 
 }  // namespace morvane

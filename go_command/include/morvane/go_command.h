@@ -10,6 +10,11 @@
 
 namespace morvane {
 
+// The most characters an N or K box of the window holds; a longer paste is cut there (the
+// window says why). morvane-cli reads at most this many bytes of each N and K, so that it reads
+// a longer text as the window would after the paste.
+inline constexpr int kBoxCapacity = 4096;
+
 // The combination count of the two texts: each read with Val and converted to a currency
 // value, then Binomiale(N, K). Raises RunTimeError on any failure, including an N or K whose
 // value does not fit a currency value.
