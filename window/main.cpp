@@ -2,6 +2,7 @@
 #include <QtWidgets/QApplication>
 
 #include "morvane/frm_amain.h"
+#include "morvane/translations.h"
 #include "morvane/user_locale.h"
 #include "morvane/version.h"
 
@@ -12,6 +13,9 @@ int main(int argc, char** argv) {
   QApplication::setDesktopFileName(QString::fromUtf8(morvane::kAppId));
   QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/morvane.png")));
 
+  // Messages follow LC_MESSAGES as numbers follow LC_NUMERIC: a user may read German menus
+  // and write Swiss numbers.
+  const morvane::Translations translations(morvane::UserLocaleName("LC_MESSAGES"));
   morvane::frmAmain window(morvane::UserSeparators());
   window.show();
   return QApplication::exec();
