@@ -66,6 +66,26 @@ TEST(ProcessLinesOrderTest, ReportsStandBeforeTheirEmptyLines) {
   }
 }
 
+// A check's complaints go out with their line numbers, between the lines they belong to, and a
+// rejected line reaches no handler, wherever the reads and the blocks end.
+TEST(ProcessLinesOrderTest, ComplaintsStandBeforeTheirEmptyLines) {
+  const LineCheck no_x = [](std::string_view n_text, std::string_view k_text,
+                            std::string& complaints) {
+    if (n_text == "x") complaints += "N is x\n";
+    if (k_text == "x") complaints += "K is x\n";
+  };
+  for (const unsigned threads : {1U, 3U}) {
+    for (const std::size_t chunk : {std::size_t{1}, std::size_t{5}, std::string::npos}) {
+      StringSource input("1\t2\nx\tx\r\ny\n3\tx", chunk);
+      StringSink both;
+      EXPECT_EQ(ProcessLines(input, both, both, Echo, {.threads = threads, .check = no_x}),
+                (LineReport{4, 1, 2}));
+      EXPECT_EQ(both.text(), "<1|2>\nmorvane-cli: line 2: N is x\nmorvane-cli: line 2: K is x\n\n" +
+                                 NoTab(3) + "\nmorvane-cli: line 4: K is x\n\n");
+    }
+  }
+}
+
 const std::vector<LinesCase> kLinesCases = {
     {"EmptyInput", "", "", "", {0, 0}},
     {"OneLine", "20\t10\n", "<20|10>\n", "", {1, 0}},
