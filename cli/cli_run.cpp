@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "morvane/cli_run.h"
 
 #include <initializer_list>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // morvane-cli: the Go command of Morvane for scripts and the terminal.
 #include <unistd.h>
 

@@ -1,4 +1,5 @@
 # shellcheck shell=bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The Debian packages Morvane needs, listed here and nowhere else, and the helper that
 # installs the missing ones. Sourced by the other scripts.
 

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Runs the built morvane-cli and compares its output byte for byte and its exit status.
 # Usage: cli_end_to_end.sh PATH/TO/morvane-cli GROUP
 set -uo pipefail

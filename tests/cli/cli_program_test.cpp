@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // morvane-cli as built, run as a separate process on a large input through real files: the
 // descriptors, the blocks computed on every core and their ordering all take part.
 #include <sys/wait.h>

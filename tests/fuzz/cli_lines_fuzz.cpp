@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Fuzz harness for the line reader of morvane-cli on arbitrary input: any bytes, lines without
 // a tab, carriage returns, NUL, invalid UTF-8 and, with a large -max_len, very long lines. The
 // first byte chooses how the program runs (raw output, line-by-line output, threads, the size of

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the Debian package of a configured and built tree with CPack in a scratch directory
 # and checks its control fields, the files it installs, that lintian finds nothing to warn
 # about, and that the unpacked morvane-cli runs.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The command line of morvane-cli: what the arguments ask for, and the help and version texts.
 #pragma once
 

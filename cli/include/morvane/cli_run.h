@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // One run of morvane-cli from its arguments to its exit status, on streams given by the
 // caller, so the whole program can run in memory as well as on a process's descriptors.
 #pragma once

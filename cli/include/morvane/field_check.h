@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // How morvane-cli takes one N or K text: cut where the window's box would cut it, and checked
 // by --strict for being wholly a number.
 #pragma once

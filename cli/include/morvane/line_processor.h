@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The line reader of morvane-cli: turns a stream of "N<TAB>K" lines into one output line each,
 // in order, fast enough for millions of lines and safe on any bytes.
 #pragma once

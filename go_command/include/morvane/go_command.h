@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Go command: turns the N and K texts into the text of the result box, exactly as a click
 // on Go does. Toolkit-free, shared by the window and morvane-cli.
 #pragma once

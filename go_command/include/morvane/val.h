@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Val: reads the number that a text begins with, as the N and K boxes are read. Never fails on
 // text that is not a number; only a value too large for a double is a failure.
 #pragma once

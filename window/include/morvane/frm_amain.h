@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // frmAmain, Morvane's main window: the N and K boxes, the Go button and the result box in
 // their fixed layout. It carries texts to and from the Go command and does no arithmetic.
 #pragma once
