@@ -18,7 +18,7 @@ constexpr auto kFieldCapacity = static_cast<std::size_t>(kBoxCapacity);
 // escaped, so no line feed or escape sequence from the input reaches it. A cut never splits
 // a UTF-8 sequence.
 std::string Quoted(std::string_view text) {
-  static constexpr char kHex[] = "0123456789abcdef";
+  static constexpr std::string_view kHex = "0123456789abcdef";
   std::size_t shown = std::min(text.size(), kQuotedBytes);
   while (shown < text.size() && shown > 0 &&
          (static_cast<unsigned char>(text[shown]) & 0xC0) == 0x80) {

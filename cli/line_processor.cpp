@@ -227,7 +227,8 @@ LineReport ProcessInParallel(ByteSource& input, ByteSink& output, ByteSink& erro
     // A short read is collected at once below, so a thread would only add its start-up.
     const bool on_thread = got == chunk.size();
     const auto launch = [&](std::string block, std::uint64_t first_line) {
-      Flight& flight = in_flight.emplace_back(Flight{std::move(block), {}});
+      in_flight.push_back(Flight{std::move(block), {}});
+      Flight& flight = in_flight.back();
       const auto translate = [&work, first_line, text = std::string_view(flight.text)] {
         Translation translation(first_line);
         translation.Lines(text, work);
