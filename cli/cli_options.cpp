@@ -23,6 +23,7 @@ CliOptions ParseCliArguments(std::span<const std::string_view> arguments) {
   CliOptions options;
   std::vector<std::string_view> operands;
   bool options_ended = false;
+  bool explain = false;
   for (const std::string_view argument : arguments) {
     if (options_ended || !LooksLikeOption(argument)) {
       operands.push_back(argument);
@@ -32,6 +33,8 @@ CliOptions ParseCliArguments(std::span<const std::string_view> arguments) {
       options.raw = true;
     } else if (argument == "--strict") {
       options.strict = true;
+    } else if (argument == "--explain") {
+      explain = true;
     } else if (argument == "--help" || argument == "-h") {
       return CliOptions{.action = CliAction::kShowHelp};
     } else if (argument == "--version") {
@@ -51,12 +54,20 @@ CliOptions ParseCliArguments(std::span<const std::string_view> arguments) {
     throw UsageError("expected two operands, N and K, or none to read standard input; got " +
                      std::to_string(operands.size()));
   }
+  if (explain) {
+    // A table per input line would bury the results; one count is explained at a time.
+    if (options.action == CliAction::kCountLines) {
+      throw UsageError("--explain needs N and K as operands; it does not read standard input");
+    }
+    options.action = CliAction::kExplainOne;
+  }
   return options;
 }
 
 std::string CliHelpText() {
   return R"(Usage: morvane-cli [OPTION]... [--] N K
   or:  morvane-cli [OPTION]... < LINES
+  or:  morvane-cli --explain [OPTION]... [--] N K
 Print the number of combinations of N items taken K at a time, as Morvane does.
 
 The result is the text of Morvane's result box after a click on Go: one space,
@@ -77,6 +88,9 @@ Options:
       --strict    reject an N or K that is not wholly a number (or is longer
                     than 4096 bytes): report it on standard error and print an
                     empty line for it
+      --explain   print how N and K are read, every step of the count with its
+                    exact values, and the result; after an "Error", the last
+                    line names the step and the operation that failed
   -h, --help      display this help and exit
       --version   output version information and exit
       --          end the options; every later argument is an operand

@@ -7,6 +7,7 @@
 #include <system_error>
 
 #include "morvane/cli_options.h"
+#include "morvane/explain.h"
 #include "morvane/field_check.h"
 #include "morvane/go_command.h"
 #include "morvane/line_processor.h"
@@ -55,20 +56,26 @@ int Run(const CliOptions& options, const CliContext& context, const NumberSepara
     case CliAction::kShowVersion:
       context.output.Write(std::string(kCliName) + " " + std::string(kVersionText) + "\n");
       return kExitSuccess;
-    case CliAction::kCountOne: {
+    case CliAction::kCountOne:
+    case CliAction::kExplainOne: {
       std::string complaints;
       if (options.strict) Complain(options.n_text, options.k_text, complaints);
-      if (complaints.empty()) {
+      if (!complaints.empty()) {
+        for (std::string_view rest = complaints; !rest.empty();) {
+          const std::size_t newline = rest.find('\n');
+          Report(context.errors, rest.substr(0, newline));
+          rest.remove_prefix(newline + 1);
+        }
+        context.output.Write("\n");
+        return kExitBadInput;
+      }
+      if (options.action == CliAction::kExplainOne) {
+        context.output.Write(
+            ExplainText(FieldAsBox(options.n_text), FieldAsBox(options.k_text), separators));
+      } else {
         context.output.Write(result(options.n_text, options.k_text) + "\n");
-        return kExitSuccess;
       }
-      for (std::string_view rest = complaints; !rest.empty();) {
-        const std::size_t newline = rest.find('\n');
-        Report(context.errors, rest.substr(0, newline));
-        rest.remove_prefix(newline + 1);
-      }
-      context.output.Write("\n");
-      return kExitBadInput;
+      return kExitSuccess;
     }
     case CliAction::kCountLines: {
       const LineHandler handler = [&](std::string_view n_text, std::string_view k_text,
