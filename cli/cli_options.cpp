@@ -99,7 +99,7 @@ Exit status:
  0  if OK; "Error" is a result, not a failure
  1  if an input line had no tab, or --strict rejected an N or K
  2  if the command line was wrong
- 3  if reading or writing failed, or memory or a thread ran out
+ 3  if reading or writing failed, or memory ran out
 
 Report bugs to: )" +
          std::string(kIssuesUrl) + "\n";

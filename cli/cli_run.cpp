@@ -110,9 +110,9 @@ int RunCli(std::span<const std::string_view> arguments, const CliContext& contex
     ReportInPlace(context.errors, {kCliName, ": out of memory\n"});
     return kExitIo;
   } catch (const std::system_error& error) {
-    // Only starting a thread raises it, and then not for want of resources, which falls back
-    // to this thread.
-    ReportInPlace(context.errors, {kCliName, ": cannot start a thread: ", error.what(), "\n"});
+    // The line reader computes on this thread when it cannot start others, so this is a
+    // failure of the system itself; it still ends with a word rather than an abort.
+    ReportInPlace(context.errors, {kCliName, ": ", error.what(), "\n"});
     return kExitIo;
   }
 }
