@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Keeping a top-level window out of the taskbar, which Qt has no window flag for on X11.
 #pragma once
 

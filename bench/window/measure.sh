@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Starts a private Xvfb and measures the main window beside an empty Qt window of the same size
 # and that window with one label: time from process start to the window being mapped, and
 # Rss/Pss after it settles.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Measures how long a program takes to map its first top-level window on the X display that
 // DISPLAY names, and how much memory it holds once idle, over several runs, and prints the
 // medians. Run on a display without a window manager (Xvfb), where top-level windows are

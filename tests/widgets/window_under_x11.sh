@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Starts Morvane on a private Xvfb display and checks what a window manager reads from its
 # window: a 384 x 175 client area centred on the screen, equal minimum and maximum size hints,
 # no minimize or maximize button or function in _MOTIF_WM_HINTS, _NET_WM_STATE_SKIP_TASKBAR,
