@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // BigInteger: a non-negative integer of any size with the few exact operations that reading
 // and writing every digit of a double needs. Internal to the go_command library.
 #pragma once

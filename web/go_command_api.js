@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Appended to the module by Emscripten (--post-js): the Go command and the reason for an
 // "Error", for JavaScript strings, used alike by the page and by the tests under node. The
 // module's runtime functions are in scope.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The WebAssembly module's C interface: the Go command, and the reason for an "Error", on texts
 // handed over from JavaScript (web/go_command_api.js wraps it for the page and for node).
 #include <cstddef>

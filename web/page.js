@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The page's behaviour, as the window's: Go on a click, on Enter in any box and on Enter on
 // the button writes the Go command's text into the result box, with the separators of the
 // browser's language.

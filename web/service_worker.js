@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Keeps the page and its module for use offline. The cache is named after the build, so a new
 // build installs a new worker, which fills its own cache and drops the old one.
 'use strict';

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Names the service worker's cache after a hash of everything it keeps (cmake -P, with PAGE_DIR).
 set(hashed "")
 foreach(file index.html page.css page.js morvane.js manifest.webmanifest icon.svg icon.png)

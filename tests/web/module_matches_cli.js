@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Runs one table of Go command cases through the WebAssembly module under node and through
 // morvane-cli, in two locales, and requires the same result text on every line, and for each
 // "Error" among the odd texts the same reason as the last line of morvane-cli --explain.

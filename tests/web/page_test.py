@@ -1,4 +1,5 @@
 #!/usr/bin/python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Opens the built page in Debian's headless Chromium, driven through chromedriver (WebDriver),
 from a static server on 127.0.0.1, and checks it against the window: the layout, the initial
 texts, results and the tooltip of an "Error", the tab order, Enter, the German separators, that Chromium would install it,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // BitCast: the object representation of one value read as another type of the same size, as
 // std::bit_cast does, over the compiler builtin so that it works with every standard library.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // DecimalToDouble: the double nearest to a decimal number given as its digits and a power of
 // ten, exact however many digits there are, without the C library and its locale.
 #pragma once
