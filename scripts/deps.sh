@@ -7,11 +7,12 @@ MORVANE_BUILD_PACKAGES=(g++ cmake ninja-build pkg-config qt6-base-dev libgl-dev 
 # What the window needs at run time beyond the libraries: the platform plugins and fonts
 # close to the window's designed face.
 MORVANE_RUN_PACKAGES=(qt6-qpa-plugins fonts-open-sans fonts-noto-core)
-# Test frameworks, the X server for window-manager checks, the packaging validators and
-# the resource compiler that checks the Windows version record, and the static analysers.
+# Test frameworks, the X server, a window manager and the key and clipboard tools for the
+# window checks, the packaging validators and the resource compiler that checks the Windows
+# version record, and the static analysers.
 MORVANE_TEST_PACKAGES=(googletest libgtest-dev libgmock-dev libbenchmark-dev xvfb xauth
-  x11-utils desktop-file-utils appstream binutils-mingw-w64-x86-64 dpkg-dev file
-  clang-tidy cppcheck)
+  x11-utils openbox xdotool xclip desktop-file-utils appstream binutils-mingw-w64-x86-64
+  dpkg-dev file clang-tidy cppcheck)
 # Timing whole runs of the command-line program (scripts/bench-cli).
 MORVANE_BENCH_PACKAGES=(hyperfine)
 # The compiler and the runtime libraries of libFuzzer and the sanitizers (scripts/fuzz).

@@ -17,7 +17,7 @@
 
 #include "morvane/go_command.h"
 #include "morvane/plain_number.h"
-#include "taskbar.h"
+#include "window_manager.h"
 
 namespace morvane {
 
@@ -89,6 +89,9 @@ frmAmain::frmAmain(NumberSeparators separators, QWidget* parent)
   cmd_go_->setObjectName(QStringLiteral("cmdGo"));
   cmd_go_->setFont(DesignFont(14.25));
   cmd_go_->setGeometry(FromTwips(1680, 360, 3195, 975));
+  // Outside a dialog a push button takes Space only; Tab from the result box lands here first,
+  // so Enter and keypad Enter click it too.
+  cmd_go_->setAutoDefault(true);
   txt_k_ = MakeBox(frame_, "txtK", QStringLiteral("10"), 11.25, FromTwips(900, 960, 615, 420),
                    QStringLiteral("K"));
   txt_n_ = MakeBox(frame_, "txtN", QStringLiteral("20"), 11.25, FromTwips(900, 360, 615, 420),
@@ -113,10 +116,13 @@ frmAmain::frmAmain(NumberSeparators separators, QWidget* parent)
   connect(txt_result_, &QWidget::customContextMenuRequested, this, &frmAmain::ShowResultMenu);
   connect(copy_number_, &QAction::triggered, this, &frmAmain::CopyNumber);
 
-  if (const QScreen* screen = this->screen()) {
-    move(screen->availableGeometry().center() - rect().center());
-  }
   KeepOutOfTaskbar(*this);
+  ActivateWhenMapped(*this);
+  // Centred with its frame on the whole screen, panels or not. By now the X11 window exists, so
+  // the move places the client area inside the frame the window manager said it will add.
+  if (const QScreen* screen = this->screen()) {
+    move(screen->geometry().center() - rect().marginsAdded(ExpectedFrame(*this)).center());
+  }
 }
 
 void frmAmain::Go() {

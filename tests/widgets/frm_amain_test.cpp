@@ -154,7 +154,7 @@ void FrmAmainTest::GoAndEnterWriteTheResult() {
   QLineEdit* txt_result = Box(window, "txtResult");
 
   // Each step types into N and K (nothing when empty), then clicks Go or presses a key in one
-  // box; results replace each other, and the inputs stay as typed.
+  // box or on Go; results replace each other, and the inputs stay as typed.
   struct Step {
     const char* n;
     const char* k;
@@ -169,6 +169,8 @@ void FrmAmainTest::GoAndEnterWriteTheResult() {
       {"48", "", txt_k, Qt::Key_Enter, " 32,247,603,683,100"},
       {"49", "", txt_result, Qt::Key_Return, "Error"},
       {"20", "10", txt_result, Qt::Key_Enter, " 184,756"},
+      {"48", "24", go, Qt::Key_Return, " 32,247,603,683,100"},
+      {"49", "", go, Qt::Key_Enter, "Error"},
   };
   for (const Step& step : steps) {
     if (*step.n != '\0') TypeInto(txt_n, QLatin1String(step.n));

@@ -16,10 +16,11 @@ class QPushButton;
 namespace morvane {
 
 // The window with its controls at their design positions, 384 x 175 logical pixels, fixed in
-// size, centred on the screen and, on X11, kept out of the taskbar. Object names: frmAmain, Frame1,
+// size, centred with its frame on the whole screen and, on X11, kept out of the taskbar and
+// activated when shown, the focus in txtResult. Object names: frmAmain, Frame1,
 // Label1 (twice, told apart by the int property "index", 0 for "N:" and 1 for "K:"), txtN,
 // txtK, cmdGo, txtResult; the copy action of the result box's menu is actCopyNumber.
-// A click on Go, or Enter in any of the three boxes, sets the result box to
+// A click on Go, Space or Enter on Go, or Enter in any of the three boxes, sets the result box to
 // GoCommand(txtN, txtK, separators): with "." and "," and the start texts, " 184,756".
 // The result box's context menu is the standard one plus actCopyNumber, which puts the shown
 // number without its leading space and thousands separators on the clipboard ("184756").
