@@ -1,11 +1,13 @@
 #!/usr/bin/env bash
-# Starts a private Xvfb and measures the main window beside an empty Qt window of the same size
-# and that window with one label: time from process start to the window being mapped, and
-# Rss/Pss after it settles.
-# Usage: bench/window/measure.sh BUILD_DIR [RUNS] [SETTLE_MS]
+# Starts a private Xvfb and measures the main window beside a plain Qt form with the same
+# controls, an empty Qt window of the same size and that window with one label: time from
+# process start to the window being mapped, and Rss/Pss after it settles. The programs take
+# turns, one start each per round in a rotating order, so that load from other work on the
+# machine falls on all of them alike; the window's time over the form's is given per round.
+# Usage: bench/window/measure.sh BUILD_DIR [ROUNDS] [SETTLE_MS]
 set -euo pipefail
 build=$1
-runs=${2:-11}
+rounds=${2:-11}
 settle_ms=${3:-1500}
 work=$(mktemp -d)
 xvfb_pid=''
@@ -16,7 +18,9 @@ cleanup() {
 }
 trap cleanup EXIT
 
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" >/dev/null 2>&1 &
+# -noreset keeps the server up between one program's exit and the next one's connection.
+Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -noreset 3>"$work/display" \
+  >/dev/null 2>&1 &
 xvfb_pid=$!
 for _ in $(seq 200); do
   [ -s "$work/display" ] && break
@@ -27,11 +31,31 @@ unset WAYLAND_DISPLAY
 
 bench="$build/bench/window/morvane_window_start_bench"
 bare="$build/bench/window/morvane_bare_window"
-for command in "$build/window/morvane" "$bare" "$bare --text"; do
-  echo "== ${command#"$build"/}"
-  # One unmeasured start warms the page cache and the font cache.
+commands=("$build/window/morvane" "$bare --form" "$bare" "$bare --text")
+names=(window form empty label)
+
+# One unmeasured start each warms the page cache and the font cache.
+for command in "${commands[@]}"; do
   # shellcheck disable=SC2086  # the command carries its argument
   "$bench" 1 200 $command >/dev/null
-  # shellcheck disable=SC2086
-  "$bench" "$runs" "$settle_ms" $command | tail -n1
 done
+for ((round = 0; round < rounds; ++round)); do
+  for ((turn = 0; turn < ${#commands[@]}; ++turn)); do
+    i=$(((round + turn) % ${#commands[@]}))
+    # "run  1: mapped after   123.4 ms, Rss  45678 KiB, Pss  12345 KiB"
+    # shellcheck disable=SC2086
+    "$bench" 1 "$settle_ms" ${commands[i]} | sed -n 's/.*after *\([0-9.]*\) ms, Rss *\([0-9]*\) KiB, Pss *\([0-9]*\).*/\1 \2 \3/p' \
+      >>"$work/${names[i]}"
+  done
+done
+
+median() { sort -g | awk '{ v[NR] = $1 } END { print (NR % 2 ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2) }'; }
+for i in "${!names[@]}"; do
+  file="$work/${names[i]}"
+  printf '%-6s %-28s median of %d: mapped after %6.1f ms, Rss %6d KiB, Pss %6d KiB\n' \
+    "${names[i]}" "${commands[i]#"$build"/}" "$rounds" "$(cut -d' ' -f1 "$file" | median)" \
+    "$(cut -d' ' -f2 "$file" | median)" "$(cut -d' ' -f3 "$file" | median)"
+done
+paste -d' ' "$work/window" "$work/form" | awk '{ print $1 / $4 }' >"$work/ratio"
+printf 'window / form, per round: median %.3f, range %.3f-%.3f\n' "$(median <"$work/ratio")" \
+  "$(sort -g "$work/ratio" | head -n1)" "$(sort -g "$work/ratio" | tail -n1)"

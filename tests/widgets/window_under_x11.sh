@@ -51,16 +51,18 @@ unset WAYLAND_DISPLAY
 export QT_QPA_PLATFORM=xcb
 
 if [ "$manager" = openbox ]; then
-  # Its stock configuration, whatever the user keeps in ~/.config.
-  XDG_CONFIG_HOME="$work" openbox --sm-disable >"$work/manager.log" 2>&1 &
+  # Its stock configuration, whatever the user keeps in ~/.config. The startup command runs
+  # once openbox has announced what it supports and manages new windows as it will later;
+  # _NET_SUPPORTING_WM_CHECK appears before that.
+  XDG_CONFIG_HOME="$work" openbox --sm-disable --startup "touch $work/manager-ready" \
+    >"$work/manager.log" 2>&1 &
   manager_pid=$!
   for _ in $(seq 200); do
-    xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break
+    [ -e "$work/manager-ready" ] && break
     kill -0 "$manager_pid" 2>/dev/null || fail "openbox exited: $(cat "$work/manager.log")"
     sleep 0.05
   done
-  xprop -root _NET_SUPPORTING_WM_CHECK | grep -q 'window id' ||
-    fail "openbox did not take over the display: $(cat "$work/manager.log")"
+  [ -e "$work/manager-ready" ] || fail "openbox did not start: $(cat "$work/manager.log")"
 elif [ -n "$manager" ]; then
   fail "unknown window manager $manager"
 fi
