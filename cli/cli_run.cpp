@@ -5,6 +5,7 @@
 #include "morvane/cli_options.h"
 #include "morvane/go_command.h"
 #include "morvane/line_processor.h"
+#include "morvane/version.h"
 
 namespace morvane {
 
@@ -25,7 +26,7 @@ int Run(const CliOptions& options, const CliContext& context, const NumberSepara
       context.output.Write(CliHelpText());
       return kExitSuccess;
     case CliAction::kShowVersion:
-      context.output.Write(kCliVersionText);
+      context.output.Write(std::string(kCliName) + " " + std::string(kVersionText) + "\n");
       return kExitSuccess;
     case CliAction::kCountOne:
       context.output.Write(result_text(options.n_text, options.k_text, separators) + "\n");

@@ -6,11 +6,23 @@
 
 namespace morvane {
 
-NumberSeparators SeparatorsForLocale(std::string_view posix_name) {
-  // "language_TERRITORY.encoding@modifier": only the part before the encoding and the
-  // modifier names the locale data.
+std::string UserLocaleName(const char* category_variable) {
+  for (const char* variable : {"LC_ALL", category_variable, "LANG"}) {
+    const char* value = std::getenv(variable);
+    if (value != nullptr && *value != '\0') return value;
+  }
+  return {};
+}
+
+std::string_view LocaleDataName(std::string_view posix_name) {
   const std::string_view name = posix_name.substr(0, posix_name.find_first_of(".@"));
-  if (name.empty() || name == "C" || name == "POSIX") return NumberSeparators{};
+  if (name == "C" || name == "POSIX") return {};
+  return name;
+}
+
+NumberSeparators SeparatorsForLocale(std::string_view posix_name) {
+  const std::string_view name = LocaleDataName(posix_name);
+  if (name.empty()) return NumberSeparators{};
 
   // QLocale gives the C locale, never the system's, for a name whose language it does not
   // know, so an unknown name ends with "." and "," as well.
@@ -20,11 +32,7 @@ NumberSeparators SeparatorsForLocale(std::string_view posix_name) {
 }
 
 NumberSeparators UserSeparators() {
-  for (const char* variable : {"LC_ALL", "LC_NUMERIC", "LANG"}) {
-    const char* value = std::getenv(variable);
-    if (value != nullptr && *value != '\0') return SeparatorsForLocale(value);
-  }
-  return NumberSeparators{};
+  return SeparatorsForLocale(UserLocaleName("LC_NUMERIC"));
 }
 
 }  // namespace morvane

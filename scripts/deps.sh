@@ -2,17 +2,23 @@
 # The Debian packages Morvane needs, listed here and nowhere else, and the helper that
 # installs the missing ones. Sourced by the other scripts.
 
-# Compiler, build system and the Qt 6 libraries the program links.
-MORVANE_BUILD_PACKAGES=(g++ cmake ninja-build pkg-config qt6-base-dev libgl-dev libxcb1-dev)
-# What the window needs at run time beyond the libraries: the platform plugins and fonts
-# close to the window's designed face.
-MORVANE_RUN_PACKAGES=(qt6-qpa-plugins fonts-open-sans fonts-noto-core)
+# Compiler, build system and the Qt 6 libraries the program links, and Qt's translation tools
+# (lupdate and lrelease, and their CMake package) that compile the window's translations.
+MORVANE_BUILD_PACKAGES=(g++ cmake ninja-build pkg-config qt6-base-dev libgl-dev libxcb1-dev
+  qt6-tools-dev qt6-l10n-tools)
+# What the window needs at run time beyond the libraries: the X11 and Wayland platform
+# plugins, Qt's own translations and fonts close to the window's designed face.
+MORVANE_RUN_PACKAGES=(qt6-qpa-plugins fonts-open-sans fonts-noto-core
+  qt6-wayland qt6-translations-l10n)
 # Test frameworks, the X server, a window manager and the key and clipboard tools for the
 # window checks, the packaging validators and the resource compiler that checks the Windows
-# version record, and the static analysers.
+# version record, and the static analysers; the Wayland compositor, the D-Bus session and
+# accessibility bus with the Python binding a screen reader uses, for reading the window as a
+# screen reader does.
 MORVANE_TEST_PACKAGES=(googletest libgtest-dev libgmock-dev libbenchmark-dev xvfb xauth
   x11-utils openbox xdotool xclip desktop-file-utils appstream binutils-mingw-w64-x86-64
-  dpkg-dev file clang-tidy cppcheck)
+  dpkg-dev file clang-tidy cppcheck
+  weston dbus at-spi2-core python3-pyatspi)
 # Timing whole runs of the command-line program (scripts/bench-cli).
 MORVANE_BENCH_PACKAGES=(hyperfine)
 # The compiler and the runtime libraries of libFuzzer and the sanitizers (scripts/fuzz).

@@ -18,6 +18,7 @@
 #include "morvane/go_command.h"
 #include "morvane/plain_number.h"
 #include "window_manager.h"
+#include "window_role.h"
 
 namespace morvane {
 
@@ -72,10 +73,15 @@ frmAmain::frmAmain(NumberSeparators separators, QWidget* parent)
                           Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
                           Qt::MSWindowsFixedSizeDialogHint),
       separators_(std::move(separators)) {
+  AnnounceAsWindow();
   setObjectName(QStringLiteral("frmAmain"));
   setWindowTitle(QStringLiteral("MORVANE"));
-  setWindowIcon(QIcon(QStringLiteral(":/icons/" MORVANE_APP_ID ".png")));
+  setWindowIcon(QIcon(QStringLiteral(":/icons/morvane.png")));
   setFont(DesignFont(9.0));
+  // The controls sit at their drawn places, read left to right. Qt's translations for a
+  // right-to-left language turn the whole application around; they may turn the menus, not
+  // this layout.
+  setLayoutDirection(Qt::LeftToRight);
   setFixedSize(384, 175);
 
   frame_ = new QGroupBox(this);

@@ -2,15 +2,20 @@
 #include <QtWidgets/QApplication>
 
 #include "morvane/frm_amain.h"
+#include "morvane/translations.h"
 #include "morvane/user_locale.h"
+#include "morvane/version.h"
 
 int main(int argc, char** argv) {
   QApplication application(argc, argv);
   QApplication::setApplicationName(QStringLiteral("Morvane"));
-  QApplication::setApplicationVersion(QStringLiteral("1.00"));
-  QApplication::setDesktopFileName(QStringLiteral(MORVANE_APP_ID));
-  QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/" MORVANE_APP_ID ".png")));
+  QApplication::setApplicationVersion(QString::fromUtf8(morvane::kVersionText));
+  QApplication::setDesktopFileName(QString::fromUtf8(morvane::kAppId));
+  QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/morvane.png")));
 
+  // Messages follow LC_MESSAGES as numbers follow LC_NUMERIC: a user may read German menus
+  // and write Swiss numbers.
+  const morvane::Translations translations(morvane::UserLocaleName("LC_MESSAGES"));
   morvane::frmAmain window(morvane::UserSeparators());
   window.show();
   return QApplication::exec();

@@ -58,7 +58,7 @@ operands)
   check "de_DE raw" 0 $'7,875\n' "$tmp/empty" env LC_ALL=de_DE.UTF-8 "$cli" --raw 5 2.5
   check "LANG when LC_ALL unset" 0 $' 184.756\n' "$tmp/empty" \
     env -u LC_ALL LANG=it_IT.UTF-8 "$cli" 20 10
-  check "version" 0 $'morvane-cli 1.00\n' "$tmp/empty" "$cli" --version
+  check "version" 0 "morvane-cli ${MORVANE_VERSION_TEXT:?}"$'\n' "$tmp/empty" "$cli" --version
   check_errors "unknown option '-q'" "unknown option" 2 "" "$tmp/empty" "$cli" -q 1 2
   check_errors "got 1" "one operand" 2 "" "$tmp/empty" "$cli" 20
   "$cli" --help >"$tmp/help" 2>&1 || fail "help: exit status $?"

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "morvane/cli_options.h"
+#include "morvane/version.h"
 #include "test_streams.h"
 
 namespace morvane {
@@ -31,6 +32,9 @@ struct RunCase {
   std::string output;
   std::string errors;
   int status;
+  // Standard output is a terminal, where every line is written as soon as it is known.
+  bool interactive = false;
+  int writes = 0;  // how many writes the output takes, where it matters
 };
 
 class RunCliTest : public testing::TestWithParam<RunCase> {};
@@ -40,9 +44,18 @@ TEST_P(RunCliTest, WritesResultsAndExitStatus) {
   StringSource input(c.input);
   StringSink output;
   StringSink errors;
-  EXPECT_EQ(RunCli(c.arguments, {.input = input, .output = output, .errors = errors}, c.separators),
+  EXPECT_EQ(RunCli(c.arguments,
+                   {.input = input,
+                    .output = output,
+                    .errors = errors,
+                    .interactive_output = c.interactive,
+                    .threads = 2},
+                   c.separators),
             c.status);
   EXPECT_EQ(output.text(), c.output);
+  if (c.writes != 0) {
+    EXPECT_EQ(output.writes(), c.writes);
+  }
   EXPECT_EQ(errors.text(), c.errors);
 }
 
@@ -63,6 +76,24 @@ const std::vector<RunCase> kRunCases = {
      " 184,756\n 32,247,603,683,100\nError\n 8\n",
      "",
      kExitSuccess},
+    {"LinesInOneBlock",
+     {},
+     "20\t10\n5\t10\n",
+     kCommaGroups,
+     " 184,756\n 0\n",
+     "",
+     kExitSuccess,
+     false,
+     1},
+    {"TerminalLineByLine",
+     {},
+     "20\t10\n5\t10\n49\t24\n",
+     kCommaGroups,
+     " 184,756\n 0\nError\n",
+     "",
+     kExitSuccess,
+     true,
+     3},
     {"RawLines", {"--raw"}, "20\t10\n5\t2.5\n", kPeriodGroups, "184756\n7,875\n", "", kExitSuccess},
     {"LineWithoutTab",
      {},
@@ -72,7 +103,13 @@ const std::vector<RunCase> kRunCases = {
      "morvane-cli: line 2: expected N and K separated by a tab\n",
      kExitLineWithoutTab},
     {"Help", {"--help"}, "", kCommaGroups, std::string(CliHelpText()), "", kExitSuccess},
-    {"Version", {"--version"}, "", kCommaGroups, "morvane-cli 1.00\n", "", kExitSuccess},
+    {"Version",
+     {"--version"},
+     "",
+     kCommaGroups,
+     "morvane-cli " + std::string(kVersionText) + "\n",
+     "",
+     kExitSuccess},
     {"UnknownOption",
      {"-x", "1", "2"},
      "",

@@ -35,13 +35,15 @@ INSTANTIATE_TEST_SUITE_P(
                     LocaleCase{"de_CH.UTF-8", {".", "\u2019"}}, LocaleCase{"xx_YY", kPointComma},
                     LocaleCase{"zz", kPointComma}, LocaleCase{"!!", kPointComma}));
 
-// Sets the three locale variables for one test and puts back what was there before.
+// Sets the locale variables for one test and puts back what was there before.
 class LocaleVariables {
  public:
-  LocaleVariables(const char* lc_all, const char* lc_numeric, const char* lang) {
+  LocaleVariables(const char* lc_all, const char* lc_numeric, const char* lang,
+                  const char* lc_messages = nullptr) {
     Set("LC_ALL", lc_all);
     Set("LC_NUMERIC", lc_numeric);
     Set("LANG", lang);
+    Set("LC_MESSAGES", lc_messages);
   }
   ~LocaleVariables() {
     for (const Saved& saved : saved_) {
@@ -71,7 +73,7 @@ class LocaleVariables {
     }
   }
 
-  std::array<Saved, 3> saved_;
+  std::array<Saved, 4> saved_;
   int count_ = 0;
 };
 
@@ -87,13 +89,14 @@ struct EnvironmentCase {
   const char* lc_numeric;
   const char* lang;
   NumberSeparators expected;
+  const char* lc_messages = nullptr;
 };
 
 class UserSeparatorsFrom : public testing::TestWithParam<EnvironmentCase> {};
 
 TEST_P(UserSeparatorsFrom, FirstNonEmptyVariable) {
   const EnvironmentCase& c = GetParam();
-  const LocaleVariables variables(c.lc_all, c.lc_numeric, c.lang);
+  const LocaleVariables variables(c.lc_all, c.lc_numeric, c.lang, c.lc_messages);
   EXPECT_EQ(UserSeparators(), c.expected);
 }
 
@@ -108,7 +111,32 @@ INSTANTIATE_TEST_SUITE_P(
                     EnvironmentCase{"", "de_CH", "it_IT", {".", "\u2019"}},
                     EnvironmentCase{"C", "it_IT", "it_IT", kPointComma},
                     EnvironmentCase{"POSIX", nullptr, "de_DE", kPointComma},
-                    EnvironmentCase{nullptr, "C.UTF-8", "it_IT", kPointComma}));
+                    EnvironmentCase{nullptr, "C.UTF-8", "it_IT", kPointComma},
+                    EnvironmentCase{nullptr, nullptr, "it_IT", kCommaPoint, "de_CH"}));
+
+struct MessagesCase {
+  const char* lc_all;
+  const char* lc_messages;
+  const char* lc_numeric;
+  const char* lang;
+  const char* expected;
+};
+
+class MessagesLocaleFrom : public testing::TestWithParam<MessagesCase> {};
+
+TEST_P(MessagesLocaleFrom, FirstNonEmptyVariable) {
+  const MessagesCase& c = GetParam();
+  const LocaleVariables variables(c.lc_all, c.lc_numeric, c.lang, c.lc_messages);
+  EXPECT_EQ(UserLocaleName("LC_MESSAGES"), c.expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(Precedence, MessagesLocaleFrom,
+                         testing::Values(MessagesCase{nullptr, nullptr, nullptr, nullptr, ""},
+                                         MessagesCase{nullptr, "de_DE.UTF-8", "fr_FR.UTF-8",
+                                                      "it_IT.UTF-8", "de_DE.UTF-8"},
+                                         MessagesCase{"", "", "fr_FR.UTF-8", "it_IT.UTF-8",
+                                                      "it_IT.UTF-8"},
+                                         MessagesCase{"C", "de_DE", nullptr, "it_IT", "C"}));
 
 }  // namespace
 }  // namespace morvane

@@ -1,10 +1,11 @@
 #!/usr/bin/env bash
 # Builds the Debian package of a configured and built tree with CPack in a scratch directory
 # and checks its control fields and the files it installs.
-# Usage: check_deb_package.sh BUILD_DIR APP_ID
+# Usage: check_deb_package.sh BUILD_DIR APP_ID VERSION
 set -euo pipefail
 build=$1
 app_id=$2
+version=$3
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 fail() {
@@ -19,7 +20,7 @@ debs=("$work"/*.deb)
 deb=${debs[0]}
 
 [ "$(dpkg-deb -f "$deb" Package)" = morvane ] || fail "package name"
-[ "$(dpkg-deb -f "$deb" Version)" = 1.0.0 ] || fail "version $(dpkg-deb -f "$deb" Version)"
+[ "$(dpkg-deb -f "$deb" Version)" = "$version" ] || fail "version $(dpkg-deb -f "$deb" Version)"
 depends=$(dpkg-deb -f "$deb" Depends)
 for needed in libqt6widgets6 qt6-qpa-plugins; do
   grep -q "$needed" <<<"$depends" || fail "Depends lacks $needed: $depends"

@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
 # Compiles the Windows resource script with the MinGW resource compiler, as a .res and as a
 # COFF object, reads the .res back as text and checks the version record and the icon group.
-# Usage: check_version_resource.sh PATH/TO/morvane.rc
+# Usage: check_version_resource.sh PATH/TO/morvane.rc MAJOR MINOR PATCH SHOWN_VERSION
 set -euo pipefail
 rc=$1
+major=$2 minor=$3 patch=$4 shown=$5
 windres=x86_64-w64-mingw32-windres
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
@@ -23,11 +24,11 @@ text=$(grep -v '^ *0x' "$work/decompiled.rc" | tr -s ' \t' ' ')
 expect() {
   grep -qF -- "$1" <<<"$text" || fail "missing: $1"
 }
-expect 'FILEVERSION 1, 0, 0, 0'
-expect 'PRODUCTVERSION 1, 0, 0, 0'
+expect "FILEVERSION $major, $minor, $patch, 0"
+expect "PRODUCTVERSION $major, $minor, $patch, 0"
 expect 'BLOCK "041004B0"'
-expect 'VALUE "FileVersion", "1.00"'
-expect 'VALUE "ProductVersion", "1.00"'
+expect "VALUE \"FileVersion\", \"$shown\""
+expect "VALUE \"ProductVersion\", \"$shown\""
 expect 'VALUE "ProductName", "Morvane"'
 expect 'VALUE "InternalName", "Morvane"'
 expect 'VALUE "Translation", 0x410, 1200'
@@ -38,4 +39,4 @@ expect '"\060\060\000\000", 1, 24,'
 [ "$(grep -c 'RT_ICON \*/' <<<"$text")" -eq 1 ] || fail "not exactly one icon image"
 [ "$(grep -c '^LANGUAGE 16, 1' <<<"$text")" -eq 1 ] || fail "resources are not all Italian"
 [ "$(grep -c '^LANGUAGE' <<<"$text")" -eq 1 ] || fail "resources are not all Italian"
-echo "PASS: version 1.0.0.0 (\"1.00\"), Italian/1200, Morvane, icon group 1 with one image"
+echo "PASS: version $major.$minor.$patch.0 (\"$shown\"), Italian/1200, Morvane, icon group 1 with one image"

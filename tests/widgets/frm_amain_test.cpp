@@ -13,6 +13,7 @@
 
 #include "morvane/frm_amain.h"
 #include "morvane/number_separators.h"
+#include "morvane/translations.h"
 #include "morvane/user_locale.h"
 
 namespace morvane {
@@ -44,6 +45,14 @@ bool AnswersPostedEvent(QObject* receiver) {
   return QTest::qWaitFor([&ran] { return ran; });
 }
 
+// Opens the result box's context menu as a right click does; the caller closes it.
+QMenu* OpenResultMenu(QLineEdit* txt_result) {
+  QContextMenuEvent request(QContextMenuEvent::Mouse, QPoint(10, 10),
+                            txt_result->mapToGlobal(QPoint(10, 10)));
+  QApplication::sendEvent(txt_result, &request);
+  return qobject_cast<QMenu*>(QApplication::activePopupWidget());
+}
+
 // About a megabyte of text: piece repeated 2^20 / its length times.
 QString Megabyte(const QString& piece) {
   return piece.repeated((qsizetype{1} << 20) / piece.size());
@@ -65,8 +74,10 @@ class FrmAmainTest : public QObject {
   void ThousandClicksAlternatingWithError();
   void CopyActionGivesThePlainNumber_data();
   void CopyActionGivesThePlainNumber();
-  void BoxesCarryAccessibleNames_data();
-  void BoxesCarryAccessibleNames();
+  void ResultMenuSpeaksTheUserLanguage_data();
+  void ResultMenuSpeaksTheUserLanguage();
+  void ControlsCarryAccessibleNamesAndRoles_data();
+  void ControlsCarryAccessibleNamesAndRoles();
 };
 
 void FrmAmainTest::ControlsSitAtTheirDesignPlaces_data() {
@@ -336,10 +347,7 @@ void FrmAmainTest::CopyActionGivesThePlainNumber() {
   QCOMPARE(txt_result->text(), shown);
 
   QGuiApplication::clipboard()->setText(QStringLiteral("(unchanged)"));
-  QContextMenuEvent request(QContextMenuEvent::Mouse, QPoint(10, 10),
-                            txt_result->mapToGlobal(QPoint(10, 10)));
-  QApplication::sendEvent(txt_result, &request);
-  auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+  QMenu* menu = OpenResultMenu(txt_result);
   QVERIFY(menu != nullptr);
   QAction* standard_copy = nullptr;
   QAction* copy_number = nullptr;
@@ -357,34 +365,92 @@ void FrmAmainTest::CopyActionGivesThePlainNumber() {
   QCOMPARE(txt_result->text(), shown);
 }
 
-void FrmAmainTest::BoxesCarryAccessibleNames_data() {
-  QTest::addColumn<QString>("box");
-  QTest::addColumn<QString>("name");
-  QTest::addColumn<int>("label_index");
+void FrmAmainTest::ResultMenuSpeaksTheUserLanguage_data() {
+  QTest::addColumn<QString>("locale");
+  QTest::addColumn<QString>("copy");  // Qt's own entry
+  QTest::addColumn<QString>("copy_number");
 
-  QTest::newRow("N") << "txtN"
-                     << "N" << 0;
-  QTest::newRow("K") << "txtK"
-                     << "K" << 1;
-  QTest::newRow("Result") << "txtResult"
-                          << "Result" << -1;
+  QTest::newRow("Italian") << "it_IT.UTF-8"
+                           << "&Copia"
+                           << "Copia &numero semplice";
+  QTest::newRow("German") << "de_DE.UTF-8"
+                          << "&Kopieren"
+                          << "Reine &Zahl kopieren";
+  QTest::newRow("French") << "fr_FR.UTF-8"
+                          << "Cop&ier"
+                          << "Copier le &nombre brut";
+  QTest::newRow("Swiss German falls back to German") << "de_CH"
+                                                     << "&Kopieren"
+                                                     << "Reine &Zahl kopieren";
+  QTest::newRow("Spanish: Qt's texts only") << "es_ES.UTF-8"
+                                            << "&Copiar"
+                                            << "Copy Plain &Number";
+  QTest::newRow("Hebrew, written right to left")
+      << "he_IL.UTF-8" << QStringLiteral(u"\u05D4\u05E2&\u05EA\u05E7") << "Copy Plain &Number";
+  QTest::newRow("C") << "C.UTF-8"
+                     << "&Copy"
+                     << "Copy Plain &Number";
 }
 
-void FrmAmainTest::BoxesCarryAccessibleNames() {
-  QFETCH(QString, box);
+void FrmAmainTest::ResultMenuSpeaksTheUserLanguage() {
+  QFETCH(QString, locale);
+  QFETCH(QString, copy);
+  QFETCH(QString, copy_number);
+
+  const Translations translations(locale.toStdString());
+  frmAmain window(NumberSeparators{});
+  window.show();
+  QVERIFY(QTest::qWaitForWindowExposed(&window));
+  QMenu* menu = OpenResultMenu(Box(window, "txtResult"));
+  QVERIFY(menu != nullptr);
+  QStringList texts;
+  // Without the shortcut that follows a tab ("&Copy\tCtrl+C").
+  for (const QAction* action : menu->actions())
+    texts << action->text().section(QLatin1Char('\t'), 0, 0);
+  menu->close();
+  QVERIFY2(texts.contains(copy), qPrintable(texts.join(QLatin1Char('|'))));
+  QVERIFY2(texts.contains(copy_number), qPrintable(texts.join(QLatin1Char('|'))));
+  // The caption, the controls' texts and the drawn layout, left to right, are the same in every
+  // language.
+  QCOMPARE(window.layoutDirection(), Qt::LeftToRight);
+  QCOMPARE(window.windowTitle(), QStringLiteral("MORVANE"));
+  QCOMPARE(Control(window, QStringLiteral("cmdGo"))->property("text").toString(),
+           QStringLiteral("Go"));
+}
+
+void FrmAmainTest::ControlsCarryAccessibleNamesAndRoles_data() {
+  QTest::addColumn<QString>("control");
+  QTest::addColumn<QString>("name");
+  QTest::addColumn<QAccessible::Role>("role");
+  QTest::addColumn<int>("label_index");
+
+  // A screen reader announces the window by its role: a plain client area goes unannounced.
+  QTest::newRow("window") << "frmAmain"
+                          << "MORVANE" << QAccessible::Window << -1;
+  QTest::newRow("N") << "txtN"
+                     << "N" << QAccessible::EditableText << 0;
+  QTest::newRow("K") << "txtK"
+                     << "K" << QAccessible::EditableText << 1;
+  QTest::newRow("Result") << "txtResult"
+                          << "Result" << QAccessible::EditableText << -1;
+}
+
+void FrmAmainTest::ControlsCarryAccessibleNamesAndRoles() {
+  QFETCH(QString, control);
   QFETCH(QString, name);
+  QFETCH(QAccessible::Role, role);
   QFETCH(int, label_index);
 
   frmAmain window(NumberSeparators{});
-  QWidget* control = Control(window, box);
-  QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(control);
+  QWidget* widget = Control(window, control);
+  QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(widget);
   QVERIFY(accessible != nullptr);
   QCOMPARE(accessible->text(QAccessible::Name), name);
-  QCOMPARE(accessible->role(), QAccessible::EditableText);
+  QCOMPARE(accessible->role(), role);
   if (label_index >= 0) {
     auto* label = qobject_cast<QLabel*>(Control(window, QStringLiteral("Label1"), label_index));
     QVERIFY(label != nullptr);
-    QCOMPARE(label->buddy(), control);
+    QCOMPARE(label->buddy(), widget);
   }
 }
 

@@ -9,7 +9,6 @@
 namespace morvane {
 
 inline constexpr std::string_view kCliName = "morvane-cli";
-inline constexpr std::string_view kCliVersionText = "morvane-cli 1.00\n";
 
 // What one run of morvane-cli does.
 enum class CliAction {
