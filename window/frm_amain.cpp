@@ -4,8 +4,11 @@
 #include <QtGui/QAction>
 #include <QtGui/QClipboard>
 #include <QtGui/QFont>
+#include <QtGui/QFontDatabase>
 #include <QtGui/QGuiApplication>
 #include <QtGui/QIcon>
+#include <QtGui/QImageReader>
+#include <QtGui/QPixmap>
 #include <QtGui/QScreen>
 #include <QtWidgets/QGroupBox>
 #include <QtWidgets/QLabel>
@@ -33,15 +36,30 @@ QRect FromTwips(int left, int top, int width, int height) {
           height / kTwipsPerPixel};
 }
 
-// Segoe UI where it exists; elsewhere the closest humanist sans faces Debian ships.
+// Segoe UI where it exists; elsewhere the closest humanist sans faces Debian ships. Only the
+// installed ones are named: Qt answers a missing first face with a fontconfig search for its
+// substitutes, a third of the font work of the window's start-up, only to pass over them for
+// the next face named.
 QFont DesignFont(qreal point_size) {
+  const QStringList installed = QFontDatabase::families();
+  QStringList faces;
+  for (const char* face : {"Segoe UI", "Open Sans", "Noto Sans", "DejaVu Sans"}) {
+    if (installed.contains(QLatin1String(face), Qt::CaseInsensitive)) faces << QLatin1String(face);
+  }
   QFont font;
-  font.setFamilies({QStringLiteral("Segoe UI"), QStringLiteral("Open Sans"),
-                    QStringLiteral("Noto Sans"), QStringLiteral("DejaVu Sans")});
+  font.setFamilies(faces);
   font.setStyleHint(QFont::SansSerif);
   font.setPointSizeF(point_size);
   font.setWeight(QFont::Normal);
   return font;
+}
+
+// The program's icon. Read as the PNG it is: left to guess the format, Qt loads every image
+// plugin to ask whether it knows the data, which takes longer than reading the image.
+QIcon WindowIcon() {
+  QImageReader reader(QStringLiteral(":/icons/morvane.png"), "png");
+  reader.setAutoDetectImageFormat(false);
+  return QIcon(QPixmap::fromImage(reader.read()));
 }
 
 QLabel* MakeLabel(QWidget* frame, const QString& text, int index, const QRect& place) {
@@ -56,9 +74,12 @@ QLabel* MakeLabel(QWidget* frame, const QString& text, int index, const QRect& p
 
 QLineEdit* MakeBox(QWidget* frame, const char* name, const QString& text, qreal point_size,
                    const QRect& place, const QString& accessible_name) {
-  auto* box = new QLineEdit(text, frame);
+  // The text goes in once the box has its own font: a line edit lays its text out as soon as
+  // it has one, and would first do so in the window's smaller face, which nothing else shows.
+  auto* box = new QLineEdit(frame);
   box->setObjectName(QLatin1String(name));
   box->setFont(DesignFont(point_size));
+  box->setText(text);
   box->setGeometry(place);
   box->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
   box->setMaxLength(frmAmain::kBoxCapacity);
@@ -76,7 +97,7 @@ frmAmain::frmAmain(NumberSeparators separators, QWidget* parent)
   AnnounceAsWindow();
   setObjectName(QStringLiteral("frmAmain"));
   setWindowTitle(QStringLiteral("MORVANE"));
-  setWindowIcon(QIcon(QStringLiteral(":/icons/morvane.png")));
+  setWindowIcon(WindowIcon());
   setFont(DesignFont(9.0));
   // The controls sit at their drawn places, read left to right. Qt's translations for a
   // right-to-left language turn the whole application around; they may turn the menus, not

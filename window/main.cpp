@@ -11,7 +11,6 @@ int main(int argc, char** argv) {
   QApplication::setApplicationName(QStringLiteral("Morvane"));
   QApplication::setApplicationVersion(QString::fromUtf8(morvane::kVersionText));
   QApplication::setDesktopFileName(QString::fromUtf8(morvane::kAppId));
-  QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/morvane.png")));
 
   // Messages follow LC_MESSAGES as numbers follow LC_NUMERIC: a user may read German menus
   // and write Swiss numbers.
