@@ -36,24 +36,6 @@ QRect FromTwips(int left, int top, int width, int height) {
           height / kTwipsPerPixel};
 }
 
-// Segoe UI where it exists; elsewhere the closest humanist sans faces Debian ships. Only the
-// installed ones are named: Qt answers a missing first face with a fontconfig search for its
-// substitutes, a third of the font work of the window's start-up, only to pass over them for
-// the next face named.
-QFont DesignFont(qreal point_size) {
-  const QStringList installed = QFontDatabase::families();
-  QStringList faces;
-  for (const char* face : {"Segoe UI", "Open Sans", "Noto Sans", "DejaVu Sans"}) {
-    if (installed.contains(QLatin1String(face), Qt::CaseInsensitive)) faces << QLatin1String(face);
-  }
-  QFont font;
-  font.setFamilies(faces);
-  font.setStyleHint(QFont::SansSerif);
-  font.setPointSizeF(point_size);
-  font.setWeight(QFont::Normal);
-  return font;
-}
-
 // The program's icon. Read as the PNG it is: left to guess the format, Qt loads every image
 // plugin to ask whether it knows the data, which takes longer than reading the image.
 QIcon WindowIcon() {
@@ -88,6 +70,23 @@ QLineEdit* MakeBox(QWidget* frame, const char* name, const QString& text, qreal 
 }
 
 }  // namespace
+
+// Only the installed faces are named: Qt answers a missing first face with a fontconfig search
+// for its substitutes, a third of the font work of the window's start-up, only to pass over
+// them for the next face named.
+QFont DesignFont(qreal point_size) {
+  const QStringList installed = QFontDatabase::families();
+  QStringList faces;
+  for (const char* face : {"Segoe UI", "Open Sans", "Noto Sans", "DejaVu Sans"}) {
+    if (installed.contains(QLatin1String(face), Qt::CaseInsensitive)) faces << QLatin1String(face);
+  }
+  QFont font;
+  font.setFamilies(faces);
+  font.setStyleHint(QFont::SansSerif);
+  font.setPointSizeF(point_size);
+  font.setWeight(QFont::Normal);
+  return font;
+}
 
 frmAmain::frmAmain(NumberSeparators separators, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |

@@ -2,6 +2,7 @@
 // their fixed layout. It carries texts to and from the Go command and does no arithmetic.
 #pragma once
 
+#include <QtGui/QFont>
 #include <QtWidgets/QWidget>
 
 #include "morvane/number_separators.h"
@@ -14,6 +15,10 @@ class QPoint;
 class QPushButton;
 
 namespace morvane {
+
+// The window's face at point_size (weight 400, no style): Segoe UI where it is installed, else
+// the closest humanist sans faces Debian ships, Open Sans, Noto Sans or DejaVu Sans.
+QFont DesignFont(qreal point_size);
 
 // The window with its controls at their design positions, 384 x 175 logical pixels, fixed in
 // size, centred with its frame on the whole screen and, on X11, kept out of the taskbar and
