@@ -41,7 +41,7 @@ QRect FromTwips(int left, int top, int width, int height) {
 QIcon WindowIcon() {
   QImageReader reader(QStringLiteral(":/icons/morvane.png"), "png");
   reader.setAutoDetectImageFormat(false);
-  return QIcon(QPixmap::fromImage(reader.read()));
+  return {QPixmap::fromImage(reader.read())};
 }
 
 QLabel* MakeLabel(QWidget* frame, const QString& text, int index, const QRect& place) {
@@ -57,7 +57,7 @@ QLabel* MakeLabel(QWidget* frame, const QString& text, int index, const QRect& p
 QLineEdit* MakeBox(QWidget* frame, const char* name, const QString& text, qreal point_size,
                    const QRect& place, const QString& accessible_name) {
   // The text goes in once the box has its own font: a line edit lays its text out as soon as
-  // it has one, and would first do so in the window's smaller face, which nothing else shows.
+  // it has one, and would lay it out twice.
   auto* box = new QLineEdit(frame);
   box->setObjectName(QLatin1String(name));
   box->setFont(DesignFont(point_size));
@@ -72,7 +72,7 @@ QLineEdit* MakeBox(QWidget* frame, const char* name, const QString& text, qreal 
 }  // namespace
 
 // Only the installed faces are named: Qt answers a missing first face with a fontconfig search
-// for its substitutes, a third of the font work of the window's start-up, only to pass over
+// for its substitutes, about a third of the window's font work at start-up, only to pass over
 // them for the next face named.
 QFont DesignFont(qreal point_size) {
   const QStringList installed = QFontDatabase::families();

@@ -106,8 +106,10 @@ int main(int argc, char** argv) {
     kill(pid, SIGTERM);
     rusage usage{};
     wait4(pid, nullptr, 0, &usage);
-    sample.cpu_ms = (usage.ru_utime.tv_sec + usage.ru_stime.tv_sec) * 1e3 +
-                    (usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e3;
+    sample.cpu_ms = std::chrono::duration<double, std::milli>(
+                        std::chrono::seconds(usage.ru_utime.tv_sec + usage.ru_stime.tv_sec) +
+                        std::chrono::microseconds(usage.ru_utime.tv_usec + usage.ru_stime.tv_usec))
+                        .count();
     if (!mapped) {
       std::fprintf(stderr, "%s mapped no window\n", argv[3]);
       return 1;
