@@ -21,6 +21,7 @@ CliOptions ParseCliArguments(std::span<const std::string_view> arguments) {
   CliOptions options;
   std::vector<std::string_view> operands;
   bool options_ended = false;
+  bool explain = false;
   for (const std::string_view argument : arguments) {
     if (options_ended || !LooksLikeOption(argument)) {
       operands.push_back(argument);
@@ -28,6 +29,8 @@ CliOptions ParseCliArguments(std::span<const std::string_view> arguments) {
       options_ended = true;
     } else if (argument == "--raw") {
       options.raw = true;
+    } else if (argument == "--explain") {
+      explain = true;
     } else if (argument == "--help" || argument == "-h") {
       return CliOptions{.action = CliAction::kShowHelp};
     } else if (argument == "--version") {
@@ -47,12 +50,20 @@ CliOptions ParseCliArguments(std::span<const std::string_view> arguments) {
     throw UsageError("expected two operands, N and K, or none to read standard input; got " +
                      std::to_string(operands.size()));
   }
+  if (explain) {
+    // A table per input line would bury the results; one count is explained at a time.
+    if (options.action == CliAction::kCountLines) {
+      throw UsageError("--explain needs N and K as operands; it does not read standard input");
+    }
+    options.action = CliAction::kExplainOne;
+  }
   return options;
 }
 
 std::string_view CliHelpText() {
   return R"(Usage: morvane-cli [--raw] [--] N K
        morvane-cli [--raw] < LINES
+       morvane-cli --explain [--] N K
 Prints the number of combinations of N items taken K at a time as Morvane's Go
 button shows it: one space, then the count rounded to a whole number with its
 thousands grouped, or "Error" when the calculation fails.
@@ -68,6 +79,9 @@ The separators of the output follow LC_ALL, LC_NUMERIC or LANG.
 
 Options:
   --raw        print the count itself: all its decimals, no grouping
+  --explain    print how N and K are read, every step of the count with its
+               exact values, and the result; after an "Error", the last line
+               names the step and the operation that failed
   -h, --help   print this help and exit
   --version    print the version and exit
   --           end the options; every later argument is an operand

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "morvane/cli_options.h"
+#include "morvane/explain.h"
 #include "morvane/go_command.h"
 #include "morvane/line_processor.h"
 #include "morvane/version.h"
@@ -30,6 +31,9 @@ int Run(const CliOptions& options, const CliContext& context, const NumberSepara
       return kExitSuccess;
     case CliAction::kCountOne:
       context.output.Write(result_text(options.n_text, options.k_text, separators) + "\n");
+      return kExitSuccess;
+    case CliAction::kExplainOne:
+      context.output.Write(ExplainText(options.n_text, options.k_text, separators));
       return kExitSuccess;
     case CliAction::kCountLines: {
       const LineHandler handler = [&](std::string_view n_text, std::string_view k_text,

@@ -13,14 +13,18 @@ Currency CountFromTexts(std::string_view n_text, std::string_view k_text) {
   return Binomiale(n, k);
 }
 
+std::string ResultText(Currency count, const NumberSeparators& separators) {
+  std::string text = " ";
+  text += Migliaia(GeneralFormat(count, separators), separators);
+  return text;
+}
+
 std::string GoCommand(std::string_view n_text, std::string_view k_text,
                       const NumberSeparators& separators) {
   // One trap covers the whole command, the reading of N and K included: an N or K too large
   // for a currency value shows "Error" like any other failure instead of escaping the click.
   try {
-    std::string text = " ";
-    text += Migliaia(GeneralFormat(CountFromTexts(n_text, k_text), separators), separators);
-    return text;
+    return ResultText(CountFromTexts(n_text, k_text), separators);
   } catch (const RunTimeError&) {
     return "Error";
   }

@@ -18,8 +18,10 @@
 
 #include <utility>
 
+#include "morvane/explain.h"
 #include "morvane/go_command.h"
 #include "morvane/plain_number.h"
+#include "steps_dialog.h"
 #include "window_manager.h"
 #include "window_role.h"
 
@@ -133,6 +135,8 @@ frmAmain::frmAmain(NumberSeparators separators, QWidget* parent)
 
   copy_number_ = new QAction(tr("Copy Plain &Number"), this);
   copy_number_->setObjectName(QStringLiteral("actCopyNumber"));
+  show_steps_ = new QAction(tr("Show &Steps…"), this);
+  show_steps_->setObjectName(QStringLiteral("actShowSteps"));
   txt_result_->setContextMenuPolicy(Qt::CustomContextMenu);
 
   connect(cmd_go_, &QPushButton::clicked, this, &frmAmain::Go);
@@ -141,6 +145,9 @@ frmAmain::frmAmain(NumberSeparators separators, QWidget* parent)
   }
   connect(txt_result_, &QWidget::customContextMenuRequested, this, &frmAmain::ShowResultMenu);
   connect(copy_number_, &QAction::triggered, this, &frmAmain::CopyNumber);
+  connect(show_steps_, &QAction::triggered, this, &frmAmain::ShowSteps);
+  connect(txt_result_, &QLineEdit::textEdited, txt_result_,
+          [this] { txt_result_->setToolTip({}); });
 
   KeepOutOfTaskbar(*this);
   ActivateWhenMapped(*this);
@@ -152,8 +159,10 @@ frmAmain::frmAmain(NumberSeparators separators, QWidget* parent)
 }
 
 void frmAmain::Go() {
-  txt_result_->setText(QString::fromStdString(
-      GoCommand(txt_n_->text().toStdString(), txt_k_->text().toStdString(), separators_)));
+  const std::string n_text = txt_n_->text().toStdString();
+  const std::string k_text = txt_k_->text().toStdString();
+  txt_result_->setText(QString::fromStdString(GoCommand(n_text, k_text, separators_)));
+  txt_result_->setToolTip(QString::fromStdString(FailureReason(n_text, k_text, separators_)));
 }
 
 void frmAmain::ShowResultMenu(const QPoint& position) {
@@ -162,6 +171,7 @@ void frmAmain::ShowResultMenu(const QPoint& position) {
   menu->addSeparator();
   copy_number_->setEnabled(PlainNumber(txt_result_->text().toStdString(), separators_).has_value());
   menu->addAction(copy_number_);
+  menu->addAction(show_steps_);
   menu->popup(txt_result_->mapToGlobal(position));
 }
 
@@ -169,6 +179,15 @@ void frmAmain::CopyNumber() {
   if (const auto plain = PlainNumber(txt_result_->text().toStdString(), separators_)) {
     QGuiApplication::clipboard()->setText(QString::fromStdString(*plain));
   }
+}
+
+void frmAmain::ShowSteps() {
+  auto* dialog =
+      new StepsDialog(tr("Steps"),
+                      QString::fromStdString(ExplainText(
+                          txt_n_->text().toStdString(), txt_k_->text().toStdString(), separators_)),
+                      this);
+  dialog->show();
 }
 
 }  // namespace morvane

@@ -66,6 +66,9 @@ const std::vector<ParseCase> kParseCases = {
     {"OptionsBeforeDashes", {"--raw", "--", "-1", "2"}, One("-1", "2", true)},
     {"SecondDashesIsOperand", {"--", "--", "1"}, One("--", "1")},
     {"DashesAlone", {"--"}, Lines()},
+    {"Explain",
+     {"49", "--explain", "24"},
+     {{.action = CliAction::kExplainOne, .n_text = "49", .k_text = "24"}}},
     {"Help", {"--help"}, kHelp},
     {"ShortHelp", {"-h"}, kHelp},
     {"Version", {"--version"}, kVersion},
@@ -81,6 +84,7 @@ const std::vector<ParseCase> kParseCases = {
     {"OneOperand", {"20"}, std::nullopt, "got 1"},
     {"ThreeOperands", {"1", "2", "3"}, std::nullopt, "got 3"},
     {"OneOperandAfterDashes", {"--raw", "--", "--raw"}, std::nullopt, "got 1"},
+    {"ExplainReadsNoLines", {"--explain"}, std::nullopt, "does not read standard input"},
 };
 
 INSTANTIATE_TEST_SUITE_P(Table, ParseCliArgumentsTest, testing::ValuesIn(kParseCases),

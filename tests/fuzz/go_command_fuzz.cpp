@@ -2,7 +2,8 @@
 // too: "DECIMAL\nTHOUSANDS\nN\nK" (K takes the rest, line feeds included). The result text is
 // "Error" or one space and a grouped whole number, the same every time; it fails exactly when
 // the count fails; the raw count text holds exactly the count; and with a plain decimal
-// separator the result is that count rounded half away from zero.
+// separator the result is that count rounded half away from zero. A failure reason is given
+// exactly for "Error", and the explanation ends with it.
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -10,6 +11,7 @@
 
 #include "fuzz_check.h"
 #include "morvane/currency.h"
+#include "morvane/explain.h"
 #include "morvane/go_command.h"
 #include "morvane/run_time_error.h"
 
@@ -76,6 +78,16 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
       "the result text is " + Escaped(result) + context);
   MORVANE_FUZZ_CHECK(morvane::GoCommand(n_text, k_text, separators) == result,
                      "a second click gave another result than " + Escaped(result) + context);
+
+  const std::string reason = morvane::FailureReason(n_text, k_text, separators);
+  MORVANE_FUZZ_CHECK(reason.empty() == (result != "Error"),
+                     "the result text is " + Escaped(result) + ", the failure reason " +
+                         Escaped(reason) + context);
+  if (!reason.empty()) {
+    MORVANE_FUZZ_CHECK(
+        morvane::ExplainText(n_text, k_text, separators).ends_with("\n" + reason + "\n"),
+        "the explanation does not end with the reason " + Escaped(reason) + context);
+  }
 
   std::optional<morvane::Currency> count;
   try {

@@ -1,5 +1,6 @@
 // Widget tests of the main window, run offscreen with LC_ALL=C (separators "." and ",").
 #include <QtCore/QElapsedTimer>
+#include <QtCore/QPointer>
 #include <QtCore/QTimer>
 #include <QtGui/QAccessible>
 #include <QtGui/QClipboard>
@@ -7,12 +8,15 @@
 #include <QtGui/QFontInfo>
 #include <QtTest/QTest>
 #include <QtWidgets/QApplication>
+#include <QtWidgets/QDialog>
 #include <QtWidgets/QGroupBox>
 #include <QtWidgets/QLabel>
 #include <QtWidgets/QLineEdit>
 #include <QtWidgets/QMenu>
+#include <QtWidgets/QPlainTextEdit>
 #include <QtWidgets/QPushButton>
 
+#include "morvane/explain.h"
 #include "morvane/frm_amain.h"
 #include "morvane/number_separators.h"
 #include "morvane/translations.h"
@@ -88,6 +92,7 @@ class FrmAmainTest : public QObject {
   void ResultMenuSpeaksTheUserLanguage();
   void ControlsCarryAccessibleNamesAndRoles_data();
   void ControlsCarryAccessibleNamesAndRoles();
+  void ErrorExplainsItselfInTooltipAndSteps();
 };
 
 void FrmAmainTest::ControlsSitAtTheirDesignPlaces_data() {
@@ -379,33 +384,39 @@ void FrmAmainTest::ResultMenuSpeaksTheUserLanguage_data() {
   QTest::addColumn<QString>("locale");
   QTest::addColumn<QString>("copy");  // Qt's own entry
   QTest::addColumn<QString>("copy_number");
+  QTest::addColumn<QString>("show_steps");
 
   QTest::newRow("Italian") << "it_IT.UTF-8"
                            << "&Copia"
-                           << "Copia &numero semplice";
+                           << "Copia &numero semplice" << QStringLiteral(u"Mostra &passaggi\u2026");
   QTest::newRow("German") << "de_DE.UTF-8"
                           << "&Kopieren"
-                          << "Reine &Zahl kopieren";
+                          << "Reine &Zahl kopieren" << QStringLiteral(u"&Schritte anzeigen\u2026");
   QTest::newRow("French") << "fr_FR.UTF-8"
                           << "Cop&ier"
-                          << "Copier le &nombre brut";
-  QTest::newRow("Swiss German falls back to German") << "de_CH"
-                                                     << "&Kopieren"
-                                                     << "Reine &Zahl kopieren";
-  QTest::newRow("Spanish: Qt's texts only") << "es_ES.UTF-8"
-                                            << "&Copiar"
-                                            << "Copy Plain &Number";
+                          << "Copier le &nombre brut"
+                          << QStringLiteral(u"Afficher les &\u00E9tapes\u2026");
+  QTest::newRow("Swiss German falls back to German")
+      << "de_CH"
+      << "&Kopieren"
+      << "Reine &Zahl kopieren" << QStringLiteral(u"&Schritte anzeigen\u2026");
+  QTest::newRow("Spanish: Qt's texts only")
+      << "es_ES.UTF-8"
+      << "&Copiar"
+      << "Copy Plain &Number" << QStringLiteral(u"Show &Steps\u2026");
   QTest::newRow("Hebrew, written right to left")
-      << "he_IL.UTF-8" << QStringLiteral(u"\u05D4\u05E2&\u05EA\u05E7") << "Copy Plain &Number";
+      << "he_IL.UTF-8" << QStringLiteral(u"\u05D4\u05E2&\u05EA\u05E7") << "Copy Plain &Number"
+      << QStringLiteral(u"Show &Steps\u2026");
   QTest::newRow("C") << "C.UTF-8"
                      << "&Copy"
-                     << "Copy Plain &Number";
+                     << "Copy Plain &Number" << QStringLiteral(u"Show &Steps\u2026");
 }
 
 void FrmAmainTest::ResultMenuSpeaksTheUserLanguage() {
   QFETCH(QString, locale);
   QFETCH(QString, copy);
   QFETCH(QString, copy_number);
+  QFETCH(QString, show_steps);
 
   const Translations translations(locale.toStdString());
   frmAmain window(NumberSeparators{});
@@ -420,6 +431,7 @@ void FrmAmainTest::ResultMenuSpeaksTheUserLanguage() {
   menu->close();
   QVERIFY2(texts.contains(copy), qPrintable(texts.join(QLatin1Char('|'))));
   QVERIFY2(texts.contains(copy_number), qPrintable(texts.join(QLatin1Char('|'))));
+  QVERIFY2(texts.contains(show_steps), qPrintable(texts.join(QLatin1Char('|'))));
   // The caption, the controls' texts and the drawn layout, left to right, are the same in every
   // language.
   QCOMPARE(window.layoutDirection(), Qt::LeftToRight);
@@ -462,6 +474,66 @@ void FrmAmainTest::ControlsCarryAccessibleNamesAndRoles() {
     QVERIFY(label != nullptr);
     QCOMPARE(label->buddy(), widget);
   }
+}
+
+void FrmAmainTest::ErrorExplainsItselfInTooltipAndSteps() {
+  frmAmain window(UserSeparators());
+  window.show();
+  QVERIFY(QTest::qWaitForWindowActive(&window));
+  QLineEdit* txt_result = Box(window, "txtResult");
+  Box(window, "txtN")->setText(QStringLiteral("49"));
+  Box(window, "txtK")->setText(QStringLiteral("24"));
+  QTest::keyClick(txt_result, Qt::Key_Return);
+  QCOMPARE(txt_result->text(), QStringLiteral("Error"));
+  const QString reason = QStringLiteral(
+      "Step 24 of 24, the product: the running value 30,957,699,535,776 times the factor 49 is "
+      "1,516,927,277,253,024, beyond the largest value 922,337,203,685,477.5807.");
+  QCOMPARE(txt_result->toolTip(), reason);
+
+  QContextMenuEvent request(QContextMenuEvent::Mouse, QPoint(10, 10),
+                            txt_result->mapToGlobal(QPoint(10, 10)));
+  QApplication::sendEvent(txt_result, &request);
+  auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+  QVERIFY(menu != nullptr);
+  QAction* show_steps = nullptr;
+  for (QAction* action : menu->actions()) {
+    if (action->objectName() == QLatin1String("actShowSteps")) show_steps = action;
+  }
+  QVERIFY(show_steps != nullptr);
+  QCOMPARE(show_steps->text(), QStringLiteral("Show &Steps…"));
+  show_steps->trigger();
+  menu->close();
+
+  QPointer<QDialog> dialog = window.findChild<QDialog*>(QStringLiteral("dlgSteps"));
+  QVERIFY(dialog != nullptr);
+  QVERIFY(QTest::qWaitForWindowActive(dialog));
+  auto* steps = dialog->findChild<QPlainTextEdit*>(QStringLiteral("txtSteps"));
+  QVERIFY(steps != nullptr);
+  QVERIFY(steps->isReadOnly());
+  QVERIFY(QFontInfo(steps->font()).fixedPitch());
+  const QString explanation = QString::fromStdString(ExplainText("49", "24", UserSeparators()));
+  QCOMPARE(steps->toPlainText(), explanation);
+  QVERIFY(explanation.endsWith(reason + "\n"));
+  steps->setFocus();
+  QTest::keySequence(steps, QKeySequence::SelectAll);
+  QTest::keySequence(steps, QKeySequence::Copy);
+  QCOMPARE(QGuiApplication::clipboard()->text(), explanation);
+  QTest::keyClick(steps, Qt::Key_Escape);
+  QTRY_VERIFY(dialog.isNull());
+  // The window gets its focus back where it was when it is activated again.
+  QCOMPARE(window.focusWidget(), txt_result);
+  QCOMPARE(txt_result->text(), QStringLiteral("Error"));
+
+  // A count has no tooltip, nor has a box the user typed into.
+  Box(window, "txtN")->setText(QStringLiteral("48"));
+  QTest::keyClick(txt_result, Qt::Key_Return);
+  QCOMPARE(txt_result->text(), QStringLiteral(" 32,247,603,683,100"));
+  QCOMPARE(txt_result->toolTip(), QString());
+  Box(window, "txtN")->setText(QStringLiteral("49"));
+  QTest::keyClick(txt_result, Qt::Key_Return);
+  QVERIFY(!txt_result->toolTip().isEmpty());
+  QTest::keyClicks(txt_result, QStringLiteral("x"));
+  QCOMPARE(txt_result->toolTip(), QString());
 }
 
 }  // namespace morvane

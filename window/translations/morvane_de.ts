@@ -7,5 +7,13 @@
         <source>Copy Plain &amp;Number</source>
         <translation>Reine &amp;Zahl kopieren</translation>
     </message>
+    <message>
+        <source>Show &amp;Steps…</source>
+        <translation>&amp;Schritte anzeigen…</translation>
+    </message>
+    <message>
+        <source>Steps</source>
+        <translation>Schritte</translation>
+    </message>
 </context>
 </TS>

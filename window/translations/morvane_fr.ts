@@ -7,5 +7,13 @@
         <source>Copy Plain &amp;Number</source>
         <translation>Copier le &amp;nombre brut</translation>
     </message>
+    <message>
+        <source>Show &amp;Steps…</source>
+        <translation>Afficher les &amp;étapes…</translation>
+    </message>
+    <message>
+        <source>Steps</source>
+        <translation>Étapes</translation>
+    </message>
 </context>
 </TS>

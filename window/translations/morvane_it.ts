@@ -7,5 +7,13 @@
         <source>Copy Plain &amp;Number</source>
         <translation>Copia &amp;numero semplice</translation>
     </message>
+    <message>
+        <source>Show &amp;Steps…</source>
+        <translation>Mostra &amp;passaggi…</translation>
+    </message>
+    <message>
+        <source>Steps</source>
+        <translation>Passaggi</translation>
+    </message>
 </context>
 </TS>

@@ -14,6 +14,7 @@ inline constexpr std::string_view kCliName = "morvane-cli";
 enum class CliAction {
   kCountLines,  // no operands: one result per line of standard input
   kCountOne,    // two operands, N and K: one result
+  kExplainOne,  // --explain and two operands: the steps of one count
   kShowHelp,
   kShowVersion,
 };
@@ -41,9 +42,11 @@ class UsageError : public std::runtime_error {
 // begins with "-" is an option unless it is "-" alone or its second character is a digit, "."
 // or a blank (space, tab, line feed, vertical tab, form feed, carriage return): those are
 // numbers, as Val reads them. After "--" every argument is an operand.
-// Raises UsageError for an unknown option and for an operand count other than 0 or 2.
+// Raises UsageError for an unknown option, for an operand count other than 0 or 2, and for
+// --explain without operands.
 // Examples: {"20", "10"} counts one; {"--raw", "-5", "3"} counts one, raw, with N "-5";
-// {"--", "--raw", "1"} counts one with N "--raw"; {"-x"} and {"1"} raise.
+// {"--", "--raw", "1"} counts one with N "--raw"; {"--explain", "49", "24"} explains one;
+// {"-x"}, {"1"} and {"--explain"} raise.
 CliOptions ParseCliArguments(std::span<const std::string_view> arguments);
 
 // The text --help prints, ending with a newline.

@@ -15,6 +15,11 @@ namespace morvane {
 // value does not fit a currency value.
 Currency CountFromTexts(std::string_view n_text, std::string_view k_text);
 
+// The text the result box shows for a count that succeeded: " " followed by Migliaia of the
+// count's general format. Raises RunTimeError when the formatting fails.
+// Examples (separators "." and ","): 184756 gives " 184,756"; 7.875 gives " 8".
+std::string ResultText(Currency count, const NumberSeparators& separators);
+
 // The result text: " " followed by Migliaia of the count's general format, or "Error" when
 // any step fails. Examples (separators "." and ","): ("20", "10") gives " 184,756";
 // ("49", "24") gives "Error"; ("5", "2.5") gives " 8".

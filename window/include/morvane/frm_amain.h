@@ -24,11 +24,15 @@ QFont DesignFont(qreal point_size);
 // size, centred with its frame on the whole screen and, on X11, kept out of the taskbar and
 // activated when shown, the focus in txtResult. Object names: frmAmain, Frame1,
 // Label1 (twice, told apart by the int property "index", 0 for "N:" and 1 for "K:"), txtN,
-// txtK, cmdGo, txtResult; the copy action of the result box's menu is actCopyNumber.
+// txtK, cmdGo, txtResult; the actions of the result box's menu are actCopyNumber and
+// actShowSteps.
 // A click on Go, Space or Enter on Go, or Enter in any of the three boxes, sets the result box to
-// GoCommand(txtN, txtK, separators): with "." and "," and the start texts, " 184,756".
+// GoCommand(txtN, txtK, separators): with "." and "," and the start texts, " 184,756"; and
+// its tooltip to FailureReason of the same texts, which is empty unless the box shows "Error".
+// Editing the result box clears the tooltip, which would no longer explain it.
 // The result box's context menu is the standard one plus actCopyNumber, which puts the shown
-// number without its leading space and thousands separators on the clipboard ("184756").
+// number without its leading space and thousands separators on the clipboard ("184756"), and
+// actShowSteps, which opens a read-only window (dlgSteps) holding ExplainText(txtN, txtK).
 class frmAmain : public QWidget {  // NOLINT(readability-identifier-naming): the window's name
   Q_OBJECT
 
@@ -47,6 +51,7 @@ class frmAmain : public QWidget {  // NOLINT(readability-identifier-naming): the
   void Go();
   void ShowResultMenu(const QPoint& position);
   void CopyNumber();
+  void ShowSteps();
 
  private:
   NumberSeparators separators_;
@@ -58,6 +63,7 @@ class frmAmain : public QWidget {  // NOLINT(readability-identifier-naming): the
   QPushButton* cmd_go_;
   QLineEdit* txt_result_;
   QAction* copy_number_;
+  QAction* show_steps_;
 };
 
 }  // namespace morvane

@@ -1,0 +1,113 @@
+#include "morvane/explain.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "separator_sets.h"
+
+namespace morvane {
+namespace {
+
+struct ReasonCase {
+  const char* name;
+  std::string n_text;
+  std::string k_text;
+  NumberSeparators separators;
+  std::string reason;
+};
+
+class FailureReasonTest : public testing::TestWithParam<ReasonCase> {};
+
+TEST_P(FailureReasonTest, NamesTheFailingStepAndOperation) {
+  const ReasonCase& c = GetParam();
+  EXPECT_EQ(FailureReason(c.n_text, c.k_text, c.separators), c.reason);
+}
+
+// One case for each operation that can fail, and the two that users ask about.
+const std::vector<ReasonCase> kReasonCases = {
+    {"Counts", "20", "10", kPointComma, ""},
+    {"ReadingN", "1e15", "2", kPointComma,
+     "Reading N: \"1e15\" reads as 1,000,000,000,000,000, beyond the largest value "
+     "922,337,203,685,477.5807."},
+    {"ReadingNBeyondADouble", "\t1e400", "2", kPointComma,
+     R"(Reading N: "\t1e400" is too large for a double.)"},
+    {"ReadingK", "2", "-999999999999999.9", kCommaPoint,
+     "Reading K: \"-999999999999999.9\" reads as -999.999.999.999.999,8750, below the smallest "
+     "value -922.337.203.685.477,5808."},
+    {"StepCount", "10", "32767.5", kPointComma,
+     "Rounding K to the number of steps: 32,767.5000 rounds to 32,768, beyond the largest "
+     "number of steps 32,767."},
+    {"Factor", "-922337203685477", "2", kPointComma,
+     "Step 1 of 2, the factor: N - (K - i) = -922,337,203,685,477 - (2 - 1) is "
+     "-922,337,203,685,478, below the smallest value -922,337,203,685,477.5808."},
+    {"Product", "49", "24", kPointComma,
+     "Step 24 of 24, the product: the running value 30,957,699,535,776 times the factor 49 is "
+     "1,516,927,277,253,024, beyond the largest value 922,337,203,685,477.5807."},
+    {"ProductOfTheSameCountAs200And8", "200", "192", kPointComma,
+     "Step 146 of 192, the product: the running value 6,183,023,199,255 times the factor 154 "
+     "is 952,185,572,685,270, beyond the largest value 922,337,203,685,477.5807."},
+    {"QuotientConversion", "922337203685477.5", "0.93", kPointComma,
+     "Step 1 of 1, rounding the quotient back: the product 922,337,203,685,477.5700 divided "
+     "by 1 is 922,337,203,685,477.6250, beyond the largest value 922,337,203,685,477.5807."},
+    {"Counter", "32767", "32767", kPointComma,
+     "Step 32,767 of 32,767, the step counter: 32,767 + 1 is 32,768, beyond the largest step "
+     "counter 32,767."},
+};
+
+INSTANTIATE_TEST_SUITE_P(Table, FailureReasonTest, testing::ValuesIn(kReasonCases),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+struct ExplainCase {
+  const char* name;
+  std::string n_text;
+  std::string k_text;
+  std::string text;
+};
+
+class ExplainTextTest : public testing::TestWithParam<ExplainCase> {};
+
+TEST_P(ExplainTextTest, ReadsTabulatesAndConcludes) {
+  const ExplainCase& c = GetParam();
+  EXPECT_EQ(ExplainText(c.n_text, c.k_text, kPointComma), c.text);
+}
+
+const std::string kLegend =
+    "Step i multiplies the running value, at first 1, by the factor N - (K - i) and rounds\n"
+    "the product to four decimals; the quotient is the product divided by i in double\n"
+    "precision, and the new running value is the quotient rounded to four decimals.\n";
+
+// A count, a count without steps, and a failure in the middle of a step.
+const std::vector<ExplainCase> kExplainCases = {
+    {"Fractions", "5", "2.5",
+     "N: \"5\" reads as 5.\n"
+     "K: \"2.5\" reads as 2.5000, which rounds to 2 steps.\n" +
+         kLegend +
+         "Step  Factor  Product  Quotient  Running value\n"
+         "   1  3.5000   3.5000    3.5000         3.5000\n"
+         "   2  4.5000  15.7500    7.8750         7.8750\n"
+         "The count is 7.8750; the result box shows \" 8\".\n"},
+    {"NoStep", "x", "0.5",
+     "N: \"x\" reads as 0.\n"
+     "K: \"0.5\" reads as 0.5000, which rounds to 0 steps: with fewer than one step the count "
+     "is 1.\n"
+     "The count is 1; the result box shows \" 1\".\n"},
+    {"ProductOverflow", "100000000000000", "2",
+     "N: \"100000000000000\" reads as 100,000,000,000,000.\n"
+     "K: \"2\" reads as 2, which rounds to 2 steps.\n" +
+         kLegend +
+         "Step               Factor             Product            Quotient       Running value\n"
+         "   1   99,999,999,999,999  99,999,999,999,999  99,999,999,999,999  99,999,999,999,999\n"
+         "   2  100,000,000,000,000            overflow\n"
+         "The result box shows \"Error\".\n"
+         "Step 2 of 2, the product: the running value 99,999,999,999,999 times the factor "
+         "100,000,000,000,000 is 9,999,999,999,999,900,000,000,000,000, beyond the largest value "
+         "922,337,203,685,477.5807.\n"},
+};
+
+INSTANTIATE_TEST_SUITE_P(Table, ExplainTextTest, testing::ValuesIn(kExplainCases),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+}  // namespace
+}  // namespace morvane
