@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Writes the generated morvane-cli input to standard output, for timing the real program:
 // morvane_bench_input 1000000 > lines.txt && time morvane-cli < lines.txt > /dev/null
 #include <cstdio>

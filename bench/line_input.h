@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Generated input for measuring morvane-cli: lines of random whole N and K, the same lines on
 // every run, so that figures from different runs and machines compare.
 #pragma once

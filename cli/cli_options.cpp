@@ -1,8 +1,10 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "morvane/cli_options.h"
 
 #include <vector>
 
 #include "morvane/number_lexis.h"
+#include "morvane/version.h"
 
 namespace morvane {
 
@@ -29,6 +31,8 @@ CliOptions ParseCliArguments(std::span<const std::string_view> arguments) {
       options_ended = true;
     } else if (argument == "--raw") {
       options.raw = true;
+    } else if (argument == "--strict") {
+      options.strict = true;
     } else if (argument == "--explain") {
       explain = true;
     } else if (argument == "--help" || argument == "-h") {
@@ -60,35 +64,45 @@ CliOptions ParseCliArguments(std::span<const std::string_view> arguments) {
   return options;
 }
 
-std::string_view CliHelpText() {
-  return R"(Usage: morvane-cli [--raw] [--] N K
-       morvane-cli [--raw] < LINES
-       morvane-cli --explain [--] N K
-Prints the number of combinations of N items taken K at a time as Morvane's Go
-button shows it: one space, then the count rounded to a whole number with its
-thousands grouped, or "Error" when the calculation fails.
+std::string CliHelpText() {
+  return R"(Usage: morvane-cli [OPTION]... [--] N K
+  or:  morvane-cli [OPTION]... < LINES
+  or:  morvane-cli --explain [OPTION]... [--] N K
+Print the number of combinations of N items taken K at a time, as Morvane does.
 
-With no operands, reads standard input: each line holds N and K separated by a
-tab, and each line gets one line of output, in order. A line without a tab is
-reported on standard error and gets an empty output line.
+The result is the text of Morvane's result box after a click on Go: one space,
+then the count rounded to a whole number with its thousands grouped, or "Error"
+when the calculation fails. With no operands, each line of standard input holds
+N and K separated by a tab and gets one line of output, in order; a line
+without a tab is reported on standard error and gets an empty output line.
 
-N and K are read like the window's input boxes: the number a text begins with,
-blanks skipped, "." as the decimal point. An argument that begins with "-"
-followed by a digit, "." or a blank is a number, so "morvane-cli -5 3" works.
-The separators of the output follow LC_ALL, LC_NUMERIC or LANG.
+N and K are read as the window reads its boxes: the number a text begins with,
+blanks skipped anywhere, "." as the decimal point, at most 4096 bytes of each.
+An argument that begins with "-" and a digit, "." or a blank is a number, so
+"morvane-cli -5 3" works. The output's separators follow LC_ALL, LC_NUMERIC or
+LANG.
 
 Options:
-  --raw        print the count itself: all its decimals, no grouping
-  --explain    print how N and K are read, every step of the count with its
-               exact values, and the result; after an "Error", the last line
-               names the step and the operation that failed
-  -h, --help   print this help and exit
-  --version    print the version and exit
-  --           end the options; every later argument is an operand
+      --raw       print the count itself: all its decimals, "." as the decimal
+                    point and no grouping, whatever the locale
+      --strict    reject an N or K that is not wholly a number (or is longer
+                    than 4096 bytes): report it on standard error and print an
+                    empty line for it
+      --explain   print how N and K are read, every step of the count with its
+                    exact values, and the result; after an "Error", the last
+                    line names the step and the operation that failed
+  -h, --help      display this help and exit
+      --version   output version information and exit
+      --          end the options; every later argument is an operand
 
-Exit status: 0 on success ("Error" is a result), 1 when an input line had no
-tab, 2 on a usage error, 3 when reading or writing failed.
-)";
+Exit status:
+ 0  if OK; "Error" is a result, not a failure
+ 1  if an input line had no tab, or --strict rejected an N or K
+ 2  if the command line was wrong
+ 3  if reading or writing failed, or memory ran out
+
+Report bugs to: )" +
+         std::string(kIssuesUrl) + "\n";
 }
 
 }  // namespace morvane

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "morvane/val.h"
 
 #include <algorithm>
@@ -44,34 +45,47 @@ class Cursor {
     return run;
   }
 
+  // Whether the text holds nothing more after what has been read, blanks aside.
+  bool AtEnd() {
+    Peek();
+    return pos_ == text_.size();
+  }
+  std::size_t position() const { return pos_; }
+  void Seek(std::size_t position) { pos_ = position; }
+
  private:
   std::string_view text_;
   std::size_t pos_ = 0;
 };
 
-}  // namespace
-
-double Val(std::string_view text) {
-  Cursor cursor(text);
-
+// The number at the start of a text, as read: its value is significant * 10^scale.
+struct ReadNumber {
+  bool any_digit = false;
   bool negative = false;
+  // The digits from the first non-zero one on, so leading zeros cost nothing and the buffer
+  // stays compact.
+  std::string significant;
+  std::int64_t scale = 0;
+};
+
+// Reads the number at the cursor and leaves the cursor just after it: an "e" that no digit
+// follows is not part of it.
+ReadNumber Read(Cursor& cursor) {
+  ReadNumber number;
   if (cursor.Peek() == '-' || cursor.Peek() == '+') {
-    negative = cursor.Peek() == '-';
+    number.negative = cursor.Peek() == '-';
     cursor.Advance();
   }
 
-  // The value is significant * 10^scale, where significant holds the digits from the first
-  // non-zero one on, so leading zeros cost nothing and the buffer stays compact.
-  std::string significant;
-  std::int64_t scale = 0;
-  bool any_digit = false;
   bool seen_point = false;
   for (;;) {
     if (std::string_view run = cursor.TakeDigits(); !run.empty()) {
-      any_digit = true;
-      if (seen_point) scale -= static_cast<std::int64_t>(run.size());
-      if (significant.empty()) run.remove_prefix(std::min(run.find_first_not_of('0'), run.size()));
-      significant += run;
+      number.any_digit = true;
+      if (seen_point) number.scale -= static_cast<std::int64_t>(run.size());
+      if (number.significant.empty()) {
+        run.remove_prefix(std::min(run.find_first_not_of('0'), run.size()));
+      }
+      number.significant += run;
     } else if (cursor.Peek() == '.' && !seen_point) {
       seen_point = true;
       cursor.Advance();
@@ -79,10 +93,11 @@ double Val(std::string_view text) {
       break;
     }
   }
-  if (!any_digit) return 0.0;
+  if (!number.any_digit) return number;
 
   // An "e" belongs to the number only when at least one digit follows it (after an optional
   // sign); otherwise the number ends before the "e", and nothing after it matters.
+  const std::size_t before_exponent = cursor.position();
   if (cursor.Peek() == 'e' || cursor.Peek() == 'E') {
     cursor.Advance();
     bool exponent_negative = false;
@@ -91,14 +106,34 @@ double Val(std::string_view text) {
       cursor.Advance();
     }
     std::int64_t exponent = 0;
+    bool any_exponent_digit = false;
     for (std::string_view run = cursor.TakeDigits(); !run.empty(); run = cursor.TakeDigits()) {
+      any_exponent_digit = true;
       for (const char c : run) {
         if (exponent >= kExponentClamp) break;
         exponent = exponent * 10 + (c - '0');
       }
     }
-    scale += exponent_negative ? -exponent : exponent;
+    if (!any_exponent_digit) cursor.Seek(before_exponent);
+    number.scale += exponent_negative ? -exponent : exponent;
   }
+  return number;
+}
+
+}  // namespace
+
+bool IsWholeNumber(std::string_view text) {
+  Cursor cursor(text);
+  return Read(cursor).any_digit && cursor.AtEnd();
+}
+
+double Val(std::string_view text) {
+  Cursor cursor(text);
+  ReadNumber number = Read(cursor);
+  if (!number.any_digit) return 0.0;
+  const bool negative = number.negative;
+  std::string& significant = number.significant;
+  std::int64_t scale = number.scale;
 
   const double zero = negative ? -0.0 : 0.0;
   if (significant.empty()) return zero;

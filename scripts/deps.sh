@@ -1,4 +1,5 @@
 # shellcheck shell=bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The Debian packages Morvane needs, listed here and nowhere else, and the helper that
 # installs the missing ones. Sourced by the other scripts.
 
@@ -14,11 +15,13 @@ MORVANE_RUN_PACKAGES=(qt6-qpa-plugins fonts-open-sans fonts-noto-core
 # window checks, the packaging validators and the resource compiler that checks the Windows
 # version record, and the static analysers; the Wayland compositor, the D-Bus session and
 # accessibility bus with the Python binding a screen reader uses, for reading the window as a
-# screen reader does.
+# screen reader does; Debian's package checker and the manual page reader for the package and
+# its pages, and GNU time for morvane-cli's peak memory.
 MORVANE_TEST_PACKAGES=(googletest libgtest-dev libgmock-dev libbenchmark-dev xvfb xauth
   x11-utils openbox xdotool xclip desktop-file-utils appstream binutils-mingw-w64-x86-64
   dpkg-dev file clang-tidy cppcheck
-  weston dbus at-spi2-core python3-pyatspi)
+  weston dbus at-spi2-core python3-pyatspi
+  lintian man-db groff-base time)
 # Timing whole runs of the command-line program (scripts/bench-cli).
 MORVANE_BENCH_PACKAGES=(hyperfine)
 # The compiler and the runtime libraries of libFuzzer and the sanitizers (scripts/fuzz).

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Morvane: starts the application and shows its main window.
 #include <QtWidgets/QApplication>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The small window of the result box's "Show Steps…": the explanation of a count, read-only,
 // in a fixed-pitch font so its table lines up, selectable and copyable.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "morvane/translations.h"
 
 #include <QtCore/QCoreApplication>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What a top-level window asks of an X11 window manager before its first show, which Qt has no
 // API for: staying out of the taskbar, the frame it will get, and activation once mapped.
 #pragma once

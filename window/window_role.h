@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Screen readers announce a window only by its accessible role; Qt gives that role to QDialog
 // and QMainWindow alone, so frmAmain, a plain QWidget window, needs it given here.
 #pragma once

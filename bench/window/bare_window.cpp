@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The yardstick for the main window's cost: an empty Qt window of the same fixed size. With
 // --text it also shows one line of text, so the font system starts as it must for any label;
 // with --form it holds the main window's six controls at their places in Qt's default font,

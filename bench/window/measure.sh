@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Starts a private Xvfb and measures the main window beside a plain Qt form with the same
 # controls, that form in the window's faces and sizes, an empty Qt window of the same size and
 # that window with one label: time from process start to the window being mapped, processor

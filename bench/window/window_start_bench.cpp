@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Measures how long a program takes to map its first top-level window on the X display that
 // DISPLAY names, the processor time it has used when it is stopped SETTLE_MS later (with 0, what
 // it took to get there, which load from other work on the machine hardly changes), and how much

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Paints Morvane's program icon and writes it as an opaque 24-bit PNG and as a Windows icon
 // file holding that single image. Run by scripts/icon; the outputs are committed.
 #include <QtGui/QColor>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Slow, plainly exact versions of the currency operations, the yardstick of the calculation
 // tests: every result is worked out on 128-bit integers from the exact rational value.
 #pragma once

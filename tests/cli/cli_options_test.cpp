@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "morvane/cli_options.h"
 
 #include <gtest/gtest.h>
@@ -55,6 +56,13 @@ const std::vector<ParseCase> kParseCases = {
     {"RawAfterOperands", {"5", "2.5", "--raw"}, One("5", "2.5", true)},
     {"RawBetweenOperands", {"5", "--raw", "2.5"}, One("5", "2.5", true)},
     {"RawReadsLines", {"--raw"}, Lines(true)},
+    {"StrictWithRaw",
+     {"--strict", "1", "--raw", "2"},
+     CliOptions{.action = CliAction::kCountOne,
+                .raw = true,
+                .strict = true,
+                .n_text = "1",
+                .k_text = "2"}},
     {"OperandsKeepTheirText", {" 2 0 apples", ""}, One(" 2 0 apples", "")},
     {"NegativeNumbers", {"-5", "-3"}, One("-5", "-3")},
     {"NegativeFraction", {"-.5", "1"}, One("-.5", "1")},

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // morvane-cli as built, run as a separate process on a large input through real files: the
 // descriptors, the blocks computed on every core and their ordering all take part.
 #include <sys/wait.h>
@@ -104,7 +105,7 @@ TEST(CliProgramTest, RandomBytesAreAnsweredLineByLine) {
   for (const auto& path : {in, out, err}) std::filesystem::remove(path);
 
   ASSERT_TRUE(WIFEXITED(status)) << "ended by signal " << WTERMSIG(status);
-  EXPECT_EQ(WEXITSTATUS(status), kExitLineWithoutTab);
+  EXPECT_EQ(WEXITSTATUS(status), kExitBadInput);
   EXPECT_EQ(std::count(output.begin(), output.end(), '\n'),
             std::count(expected.output.begin(), expected.output.end(), '\n'));
   EXPECT_EQ(std::count(errors.begin(), errors.end(), '\n'),

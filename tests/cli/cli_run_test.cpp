@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "morvane/cli_run.h"
 
 #include <gtest/gtest.h>
@@ -66,7 +67,15 @@ const std::vector<RunCase> kRunCases = {
     {"NegativeOperand", {"-1", "2"}, "", kCommaGroups, " 1\n", "", kExitSuccess},
     {"RoundedResult", {"5", "2.5"}, "", kCommaGroups, " 8\n", "", kExitSuccess},
     {"Raw", {"--raw", "5", "2.5"}, "", kCommaGroups, "7.875\n", "", kExitSuccess},
-    {"RawDecimalComma", {"--raw", "5", "2.5"}, "", kPeriodGroups, "7,875\n", "", kExitSuccess},
+    // --raw is read back by programs: "." and no grouping, whatever the user's separators.
+    {"RawDecimalComma", {"--raw", "5", "2.5"}, "", kPeriodGroups, "7.875\n", "", kExitSuccess},
+    {"RawNarrowSpaceGroups",
+     {"--raw", "1000", "2"},
+     "",
+     {.decimal = ",", .thousands = "\u202f"},
+     "499500\n",
+     "",
+     kExitSuccess},
     {"RawError", {"--raw", "32767", "32767"}, "", kCommaGroups, "Error\n", "", kExitSuccess},
     {"OperandsIgnoreInput", {"20", "10"}, "1\t1\n", kCommaGroups, " 184,756\n", "", kExitSuccess},
     {"Lines",
@@ -94,14 +103,38 @@ const std::vector<RunCase> kRunCases = {
      kExitSuccess,
      true,
      3},
-    {"RawLines", {"--raw"}, "20\t10\n5\t2.5\n", kPeriodGroups, "184756\n7,875\n", "", kExitSuccess},
+    {"RawLines", {"--raw"}, "20\t10\n5\t2.5\n", kPeriodGroups, "184756\n7.875\n", "", kExitSuccess},
+    {"StrictOperand",
+     {"--strict", "20", "10 apples"},
+     "",
+     kCommaGroups,
+     "\n",
+     "morvane-cli: K \"10 apples\" is not a number\n",
+     kExitBadInput},
+    {"StrictWholeNumbers",
+     {"--strict", " 2 0 ", "1e1"},
+     "",
+     kCommaGroups,
+     " 184,756\n",
+     "",
+     kExitSuccess},
+    {"StrictLines",
+     {"--strict"},
+     "20\t10\n1e\t\n5\t2.5\r\nx\t\"\x1b\n",
+     kCommaGroups,
+     " 184,756\n\n 8\n\n",
+     "morvane-cli: line 2: N \"1e\" is not a number\n"
+     "morvane-cli: line 2: K \"\" is not a number\n"
+     "morvane-cli: line 4: N \"x\" is not a number\n"
+     "morvane-cli: line 4: K \"\\\"\\x1b\" is not a number\n",
+     kExitBadInput},
     {"LineWithoutTab",
      {},
      "20\t10\n20 10\n5\t10\n",
      kCommaGroups,
      " 184,756\n\n 0\n",
      "morvane-cli: line 2: expected N and K separated by a tab\n",
-     kExitLineWithoutTab},
+     kExitBadInput},
     {"Help", {"--help"}, "", kCommaGroups, std::string(CliHelpText()), "", kExitSuccess},
     {"Version",
      {"--version"},
@@ -169,7 +202,7 @@ TEST(RunCliFailureTest, FailedErrorStreamIsNoReasonToStop) {
     StringSource source("1\t1\nno tab\n20\t10\n");
     StringSink output;
     EXPECT_EQ(RunCli({}, {.input = source, .output = output, .errors = errors}, kCommaGroups),
-              kExitLineWithoutTab);
+              kExitBadInput);
     EXPECT_EQ(output.text(), " 1\n\n 184,756\n");
   }
   {
@@ -213,7 +246,7 @@ TEST(RunCliHostileInputTest, RandomBytesAreAnsweredLineByLine) {
   StringSink errors;
   EXPECT_EQ(
       RunCli({}, {.input = source, .output = output, .errors = errors, .threads = 2}, kCommaGroups),
-      without_tab > 0 ? kExitLineWithoutTab : kExitSuccess);
+      without_tab > 0 ? kExitBadInput : kExitSuccess);
 
   const std::regex result_line("Error| -?[0-9]{1,3}(,[0-9]{3})*|");
   std::uint64_t output_lines = 0;

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "morvane/line_processor.h"
 
 #include <gtest/gtest.h>
@@ -66,6 +67,26 @@ TEST(ProcessLinesOrderTest, ReportsStandBeforeTheirEmptyLines) {
   }
 }
 
+// A check's complaints go out with their line numbers, between the lines they belong to, and a
+// rejected line reaches no handler, wherever the reads and the blocks end.
+TEST(ProcessLinesOrderTest, ComplaintsStandBeforeTheirEmptyLines) {
+  const LineCheck no_x = [](std::string_view n_text, std::string_view k_text,
+                            std::string& complaints) {
+    if (n_text == "x") complaints += "N is x\n";
+    if (k_text == "x") complaints += "K is x\n";
+  };
+  for (const unsigned threads : {1U, 3U}) {
+    for (const std::size_t chunk : {std::size_t{1}, std::size_t{5}, std::string::npos}) {
+      StringSource input("1\t2\nx\tx\r\ny\n3\tx", chunk);
+      StringSink both;
+      EXPECT_EQ(ProcessLines(input, both, both, Echo, {.threads = threads, .check = no_x}),
+                (LineReport{4, 1, 2}));
+      EXPECT_EQ(both.text(), "<1|2>\nmorvane-cli: line 2: N is x\nmorvane-cli: line 2: K is x\n\n" +
+                                 NoTab(3) + "\nmorvane-cli: line 4: K is x\n\n");
+    }
+  }
+}
+
 const std::vector<LinesCase> kLinesCases = {
     {"EmptyInput", "", "", "", {0, 0}},
     {"OneLine", "20\t10\n", "<20|10>\n", "", {1, 0}},
@@ -117,6 +138,28 @@ TEST(ProcessLinesLongTest, HandsOverLinesOfMegabytes) {
               std::to_string(kLong) + ":1az\n1:111\n\n1:" + std::to_string(kLong) + "33\n");
     EXPECT_EQ(errors.text(), NoTab(3));
     EXPECT_EQ(report, (LineReport{4, 1}));
+  }
+}
+
+// With a field limit, long lines are kept only as far as their fields are cut, whatever the
+// read size; a "\r" inside K survives the cut that ends the line with another one.
+TEST(ProcessLinesLongTest, CutsFieldsOfLongLines) {
+  const std::size_t kLong = std::size_t{9} << 20;
+  const std::string long_n = "a" + std::string(kLong - 2, 'x') + "z";
+  const std::string input = long_n + "\t7\r\n" + "1\t2\n" + std::string(kLong, '5') + "\n" +
+                            "\tabc\r" + std::string(kLong, 'y') + "\r\n" + "3\t" + long_n;
+  for (const auto& [threads, chunk] :
+       {std::pair{1U, std::size_t{4096} + 3}, std::pair{1U, std::string::npos},
+        std::pair{2U, std::size_t{4096} + 3}, std::pair{2U, std::string::npos}}) {
+    SCOPED_TRACE(std::to_string(threads) + " threads, read size " + std::to_string(chunk));
+    StringSource source(input, chunk);
+    StringSink output;
+    StringSink errors;
+    const LineReport report =
+        ProcessLines(source, output, errors, Measure, {.threads = threads, .field_limit = 3});
+    EXPECT_EQ(output.text(), "4:1ax\n1:111\n\n0:4\n1:433\n");
+    EXPECT_EQ(errors.text(), NoTab(3));
+    EXPECT_EQ(report, (LineReport{5, 1}));
   }
 }
 

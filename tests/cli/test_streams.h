@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // In-memory byte streams for the morvane-cli tests: a source that hands out its text in
 // chunks of a chosen size, and a sink that keeps what it is given.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Fuzz harness for the line reader of morvane-cli on arbitrary input: any bytes, lines without
 // a tab, carriage returns, NUL, invalid UTF-8 and, with a large -max_len, very long lines. The
 // first byte chooses how the program runs (raw output, line-by-line output, threads, the size of
@@ -124,7 +125,7 @@ std::string CheckProgram(std::string_view input, const std::vector<std::string_v
       errors.text() == expected_errors,
       "the error report is " + Escaped(errors.text()) + " instead of " + Escaped(expected_errors));
   const int expected_status =
-      expected_errors.empty() ? morvane::kExitSuccess : morvane::kExitLineWithoutTab;
+      expected_errors.empty() ? morvane::kExitSuccess : morvane::kExitBadInput;
   MORVANE_FUZZ_CHECK(status == expected_status, "the exit status is " + std::to_string(status) +
                                                     " instead of " +
                                                     std::to_string(expected_status));

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Differential fuzz harness for the currency operations: every operation on unit counts and
 // doubles taken from the input must agree with the slow exact reference of the calculation
 // tests, failures included, and the checked division with the flags the hardware raises.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Shared pieces of the fuzz harnesses: a check that stops the run with a message, the cutting of
 // an input into fields, and plain models of the number texts the harnesses look at.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Fuzz harness for the Go command on two texts cut from the input, with separators cut from it
 // too: "DECIMAL\nTHOUSANDS\nN\nK" (K takes the rest, line feeds included). The result text is
 // "Error" or one space and a grouped whole number, the same every time; it fails exactly when

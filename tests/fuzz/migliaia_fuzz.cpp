@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Fuzz harness for Migliaia on arbitrary text with arbitrary separators. The input is
 // "DECIMAL\nTHOUSANDS\nTEXT" (the text may hold further line feeds). Whatever it is given,
 // Migliaia either refuses the text as a type mismatch or writes a grouped whole number; with a

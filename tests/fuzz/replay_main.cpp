@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Runs a fuzz harness without libFuzzer: every file named on the command line, and every file
 // in every directory named there, goes once through LLVMFuzzerTestOneInput. A harness that
 // finds a fault aborts, which fails the run; so does an empty list of inputs, so that a missing

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Fuzz harness for Val on arbitrary bytes. Every text is also read by a plain left-to-right model
 // and converted by the C library's correctly rounded strtod, and the two readings must agree to
 // the bit, overflow included. Blanks inserted or removed anywhere, and text appended after a

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The two common separator sets the Go command tests use: "." and "," (English, and the C
 // locale), and "," and "." (Italian, German).
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "morvane/user_locale.h"
 #include "separator_sets.h"
 

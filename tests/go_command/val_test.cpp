@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "morvane/val.h"
 
 #include <gtest/gtest.h>
@@ -142,6 +143,27 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(ValHugeExponent, Overflows) {
   EXPECT_THROW(Val("1e" + std::string(1'000'000, '9')), RunTimeError);
 }
+
+// Wholly a number: what Val reads and then only blanks, to the very end of the text.
+struct WholeCase {
+  std::string text;
+  bool whole;
+};
+
+class IsWholeNumberTest : public testing::TestWithParam<WholeCase> {};
+
+TEST_P(IsWholeNumberTest, NothingButBlanksAfterTheNumber) {
+  EXPECT_EQ(IsWholeNumber(GetParam().text), GetParam().whole) << '"' << GetParam().text << '"';
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, IsWholeNumberTest,
+    testing::Values(WholeCase{"10", true}, WholeCase{" -1.5e3 \r", true}, WholeCase{"2 0", true},
+                    WholeCase{"5.", true}, WholeCase{"1e400", true}, WholeCase{"1 e - 3", true},
+                    WholeCase{"10 apples", false}, WholeCase{"1e", false}, WholeCase{"1e+ ", false},
+                    WholeCase{"", false}, WholeCase{" ", false}, WholeCase{".", false},
+                    WholeCase{"-", false}, WholeCase{"0x10", false}, WholeCase{"20,5", false},
+                    WholeCase{std::string{'1', '\0'}, false}));
 
 }  // namespace
 }  // namespace morvane

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Checks the committed program icon: the PNG is 48 x 48 RGB without alpha, and the ICO holds
 # exactly that one 48 x 48 24-bit image with an AND mask that leaves every pixel opaque.
 # Usage: check_icon_files.sh PATH/TO/<id>   (without .png/.ico)

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Compiles the Windows resource script with the MinGW resource compiler, as a .res and as a
 # COFF object, reads the .res back as text and checks the version record and the icon group.
 # Usage: check_version_resource.sh PATH/TO/morvane.rc MAJOR MINOR PATCH SHOWN_VERSION

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Widget tests of the main window, run offscreen with LC_ALL=C (separators "." and ",").
 #include <QtCore/QElapsedTimer>
 #include <QtCore/QPointer>

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Reads the running Morvane window through the accessibility bus, as a screen reader does.
 
 Turns the session's screen reader flag on (what Orca does when it starts), waits for a frame or

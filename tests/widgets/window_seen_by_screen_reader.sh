@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Starts Morvane on a private display server, X11 (Xvfb) or Wayland (weston's headless
 # compositor), in a private D-Bus session, and reads it through the accessibility bus with
 # screen_reader_view.py, as a screen reader does: a frame named MORVANE, text fields N, K and

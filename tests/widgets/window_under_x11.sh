@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Starts Morvane on a private Xvfb display, with no window manager or under openbox, and checks
 # the window as the user and the window manager see it: a 384 x 175 client area that, with the
 # frame the manager added (none without one), is centred on the screen; equal minimum and

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Renders Morvane's main window, as it opens and after one click on Go, into a PNG file for
 // the documentation. Run with QT_QPA_PLATFORM=offscreen by scripts/screenshot.
 #include <QtGui/QPixmap>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Binomiale: the number of combinations C(n, k) by the multiplicative formula, computed step by
 // step in fixed point, with exactly the roundings and failures of Morvane's arithmetic.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Double-precision division followed by Morvane's floating-point check: a division that
 // signals invalid operation, division by zero or overflow raises a run-time error.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Currency: Morvane's number, a fixed-point value with exactly four decimal places held as a
 // signed 64-bit count of ten-thousandths, with the exact conversions and arithmetic it needs.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The single failure type of Morvane: a run-time error raised by an arithmetic, conversion or
 // formatting operation. Callers trap it around a whole statement; nothing returns error codes.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Byte streams for morvane-cli: where its input comes from and where its output goes, kept
 // abstract so the line reader runs on files, pipes and in-memory text alike.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The command line of morvane-cli: what the arguments ask for, and the help and version texts.
 #pragma once
 
@@ -23,6 +24,8 @@ struct CliOptions {
   CliAction action = CliAction::kCountLines;
   // Print the count itself in the general number format instead of the result text.
   bool raw = false;
+  // Reject an N or K that is not wholly a number (see FieldComplaint).
+  bool strict = false;
   // The operands of kCountOne, as given.
   std::string n_text{};
   std::string k_text{};
@@ -45,11 +48,14 @@ class UsageError : public std::runtime_error {
 // Raises UsageError for an unknown option, for an operand count other than 0 or 2, and for
 // --explain without operands.
 // Examples: {"20", "10"} counts one; {"--raw", "-5", "3"} counts one, raw, with N "-5";
+// {"--strict"} reads standard input strictly;
 // {"--", "--raw", "1"} counts one with N "--raw"; {"--explain", "49", "24"} explains one;
 // {"-x"}, {"1"} and {"--explain"} raise.
 CliOptions ParseCliArguments(std::span<const std::string_view> arguments);
 
-// The text --help prints, ending with a newline.
-std::string_view CliHelpText();
+// The text --help prints, ending with a newline, in the GNU layout: usage, what the program
+// does, the options, the exit status and where to report bugs. The manual page is made from
+// it, so it is the one description of the options.
+std::string CliHelpText();
 
 }  // namespace morvane

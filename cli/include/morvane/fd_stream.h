@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Byte streams on POSIX file descriptors: standard input, output and error of morvane-cli,
 // read and written with read(2) and write(2) so no stdio buffering or locking sits between.
 #pragma once

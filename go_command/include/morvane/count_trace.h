@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // CountTrace: the record of the count a click on Go computes, value by value, and of the one
 // operation that failed, if any, with the value that left its range. Explanations are made
 // from it.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Exact decimal texts of the values a count passes through, for explaining it: nothing is
 // rounded away, so a reader can redo every step by hand.
 #pragma once

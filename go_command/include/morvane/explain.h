@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Explanations of a count: how N and K were read, every step of the count, and for an "Error"
 // the one operation that failed and why. For morvane-cli --explain and the window's Show Steps.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Go command: turns the N and K texts into the text of the result box, exactly as a click
 // on Go does. Toolkit-free, shared by the window and morvane-cli.
 #pragma once
@@ -9,6 +10,11 @@
 #include "morvane/number_separators.h"
 
 namespace morvane {
+
+// The most characters an N or K box of the window holds; a longer paste is cut there (the
+// window says why). morvane-cli reads at most this many bytes of each N and K, so that it reads
+// a longer text as the window would after the paste.
+inline constexpr int kBoxCapacity = 4096;
 
 // The combination count of the two texts: each read with Val and converted to a currency
 // value, then Binomiale(N, K). Raises RunTimeError on any failure, including an N or K whose

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Number formatting for the result: the general number format of a currency value, and
 // Migliaia, which rounds a number held as text to a whole number with grouped thousands.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The characters of a number as Morvane reads and writes it: which are blanks and digits, and
 // what may follow a sign. Val, the number formats and morvane-cli's option parser share them.
 #pragma once

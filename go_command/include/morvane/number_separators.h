@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The user's number punctuation, passed explicitly to everything that reads or writes numbers
 // for display, so that no formatter depends on a global locale.
 #pragma once

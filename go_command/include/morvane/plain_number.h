@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // PlainNumber: the number shown in the result box, as other programs read it back: no leading
 // space, no thousands separators. Used by the result box's copy action.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The user's locale, taken from the POSIX locale variables the way every POSIX program chooses
 // the locale of each category, with Qt's locale data so no system locale is needed.
 #pragma once

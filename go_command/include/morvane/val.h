@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Val: reads the number that a text begins with, as the N and K boxes are read. Never fails on
 // text that is not a number; only a value too large for a double is a failure.
 #pragma once
@@ -18,5 +19,12 @@ namespace morvane {
 // Examples: "20 apples" gives 20; "2 0" gives 20; "20,5" gives 20; "- 1.5e1" gives -15;
 // "abc" and "" give 0; "1e400" raises.
 double Val(std::string_view text);
+
+// Whether text is wholly a number: what Val reads, followed by nothing but blanks. A text that
+// does not begin with a number, the empty text included, is not one; a number too large for a
+// double still is. An "e" without exponent digits ends the number, so it is left over.
+// Examples: "10", " -1.5e3 ", "2 0", "1." and "1e400" are numbers; "10 apples", "1e", "",
+// " ", "." and "0x10" are not.
+bool IsWholeNumber(std::string_view text);
 
 }  // namespace morvane

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // frmAmain, Morvane's main window: the N and K boxes, the Go button and the result box in
 // their fixed layout. It carries texts to and from the Go command and does no arithmetic.
 #pragma once
@@ -5,6 +6,7 @@
 #include <QtGui/QFont>
 #include <QtWidgets/QWidget>
 
+#include "morvane/go_command.h"
 #include "morvane/number_separators.h"
 
 class QAction;
@@ -42,7 +44,7 @@ class frmAmain : public QWidget {  // NOLINT(readability-identifier-naming): the
   // text and with the fonts its scripts need: a megabyte of CJK text or emoji takes seconds per
   // repaint and freezes the window. At this length the costliest scripts repaint in a few tens
   // of milliseconds, and no number anyone types comes near it.
-  static constexpr int kBoxCapacity = 4096;
+  static constexpr int kBoxCapacity = morvane::kBoxCapacity;
 
   // separators: the user's number punctuation, for the result and for the copy action.
   explicit frmAmain(NumberSeparators separators, QWidget* parent = nullptr);

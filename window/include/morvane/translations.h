@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Qt's own texts (the standard context menus among them) and Morvane's in the user's language,
 // installed in the running application for as long as the object lives.
 #pragma once
