@@ -11,15 +11,15 @@ MORVANE_BUILD_PACKAGES=(g++ cmake ninja-build pkg-config qt6-base-dev libgl-dev 
 # plugins, Qt's own translations and fonts close to the window's designed face.
 MORVANE_RUN_PACKAGES=(qt6-qpa-plugins fonts-open-sans fonts-noto-core
   qt6-wayland qt6-translations-l10n)
-# Test frameworks, the X server for window-manager checks, the packaging validators and
-# the resource compiler that checks the Windows version record, and the static analysers;
-# the Wayland compositor, the D-Bus session and accessibility bus with the Python binding a
-# screen reader uses, for reading the window as a screen reader does; Debian's package checker
-# and the manual page reader for the package and its pages, and GNU time for morvane-cli's
-# peak memory.
+# Test frameworks, the X server, a window manager and the key and clipboard tools for the
+# window checks, the packaging validators and the resource compiler that checks the Windows
+# version record, and the static analysers; the Wayland compositor, the D-Bus session and
+# accessibility bus with the Python binding a screen reader uses, for reading the window as a
+# screen reader does; Debian's package checker and the manual page reader for the package and
+# its pages, and GNU time for morvane-cli's peak memory.
 MORVANE_TEST_PACKAGES=(googletest libgtest-dev libgmock-dev libbenchmark-dev xvfb xauth
-  x11-utils desktop-file-utils appstream binutils-mingw-w64-x86-64 dpkg-dev file
-  clang-tidy cppcheck
+  x11-utils openbox xdotool xclip desktop-file-utils appstream binutils-mingw-w64-x86-64
+  dpkg-dev file clang-tidy cppcheck
   weston dbus at-spi2-core python3-pyatspi
   lintian man-db groff-base time)
 # Timing whole runs of the command-line program (scripts/bench-cli).

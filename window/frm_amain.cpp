@@ -5,8 +5,11 @@
 #include <QtGui/QAction>
 #include <QtGui/QClipboard>
 #include <QtGui/QFont>
+#include <QtGui/QFontDatabase>
 #include <QtGui/QGuiApplication>
 #include <QtGui/QIcon>
+#include <QtGui/QImageReader>
+#include <QtGui/QPixmap>
 #include <QtGui/QScreen>
 #include <QtWidgets/QGroupBox>
 #include <QtWidgets/QLabel>
@@ -20,7 +23,7 @@
 #include "morvane/go_command.h"
 #include "morvane/plain_number.h"
 #include "steps_dialog.h"
-#include "taskbar.h"
+#include "window_manager.h"
 #include "window_role.h"
 
 namespace morvane {
@@ -36,15 +39,12 @@ QRect FromTwips(int left, int top, int width, int height) {
           height / kTwipsPerPixel};
 }
 
-// Segoe UI where it exists; elsewhere the closest humanist sans faces Debian ships.
-QFont DesignFont(qreal point_size) {
-  QFont font;
-  font.setFamilies({QStringLiteral("Segoe UI"), QStringLiteral("Open Sans"),
-                    QStringLiteral("Noto Sans"), QStringLiteral("DejaVu Sans")});
-  font.setStyleHint(QFont::SansSerif);
-  font.setPointSizeF(point_size);
-  font.setWeight(QFont::Normal);
-  return font;
+// The program's icon. Read as the PNG it is: left to guess the format, Qt loads every image
+// plugin to ask whether it knows the data, which takes longer than reading the image.
+QIcon WindowIcon() {
+  QImageReader reader(QStringLiteral(":/icons/morvane.png"), "png");
+  reader.setAutoDetectImageFormat(false);
+  return {QPixmap::fromImage(reader.read())};
 }
 
 QLabel* MakeLabel(QWidget* frame, const QString& text, int index, const QRect& place) {
@@ -59,9 +59,12 @@ QLabel* MakeLabel(QWidget* frame, const QString& text, int index, const QRect& p
 
 QLineEdit* MakeBox(QWidget* frame, const char* name, const QString& text, qreal point_size,
                    const QRect& place, const QString& accessible_name) {
-  auto* box = new QLineEdit(text, frame);
+  // The text goes in once the box has its own font: a line edit lays its text out as soon as
+  // it has one, and would lay it out twice.
+  auto* box = new QLineEdit(frame);
   box->setObjectName(QLatin1String(name));
   box->setFont(DesignFont(point_size));
+  box->setText(text);
   box->setGeometry(place);
   box->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
   box->setMaxLength(frmAmain::kBoxCapacity);
@@ -71,6 +74,23 @@ QLineEdit* MakeBox(QWidget* frame, const char* name, const QString& text, qreal 
 
 }  // namespace
 
+// Only the installed faces are named: Qt answers a missing first face with a fontconfig search
+// for its substitutes, about a third of the window's font work at start-up, only to pass over
+// them for the next face named.
+QFont DesignFont(qreal point_size) {
+  const QStringList installed = QFontDatabase::families();
+  QStringList faces;
+  for (const char* face : {"Segoe UI", "Open Sans", "Noto Sans", "DejaVu Sans"}) {
+    if (installed.contains(QLatin1String(face), Qt::CaseInsensitive)) faces << QLatin1String(face);
+  }
+  QFont font;
+  font.setFamilies(faces);
+  font.setStyleHint(QFont::SansSerif);
+  font.setPointSizeF(point_size);
+  font.setWeight(QFont::Normal);
+  return font;
+}
+
 frmAmain::frmAmain(NumberSeparators separators, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
@@ -79,7 +99,7 @@ frmAmain::frmAmain(NumberSeparators separators, QWidget* parent)
   AnnounceAsWindow();
   setObjectName(QStringLiteral("frmAmain"));
   setWindowTitle(QStringLiteral("MORVANE"));
-  setWindowIcon(QIcon(QStringLiteral(":/icons/morvane.png")));
+  setWindowIcon(WindowIcon());
   setFont(DesignFont(9.0));
   // The controls sit at their drawn places, read left to right. Qt's translations for a
   // right-to-left language turn the whole application around; they may turn the menus, not
@@ -98,6 +118,9 @@ frmAmain::frmAmain(NumberSeparators separators, QWidget* parent)
   cmd_go_->setObjectName(QStringLiteral("cmdGo"));
   cmd_go_->setFont(DesignFont(14.25));
   cmd_go_->setGeometry(FromTwips(1680, 360, 3195, 975));
+  // Outside a dialog a push button takes Space only; Tab from the result box lands here first,
+  // so Enter and keypad Enter click it too.
+  cmd_go_->setAutoDefault(true);
   txt_k_ = MakeBox(frame_, "txtK", QStringLiteral("10"), 11.25, FromTwips(900, 960, 615, 420),
                    QStringLiteral("K"));
   txt_n_ = MakeBox(frame_, "txtN", QStringLiteral("20"), 11.25, FromTwips(900, 360, 615, 420),
@@ -127,10 +150,13 @@ frmAmain::frmAmain(NumberSeparators separators, QWidget* parent)
   connect(txt_result_, &QLineEdit::textEdited, txt_result_,
           [this] { txt_result_->setToolTip({}); });
 
-  if (const QScreen* screen = this->screen()) {
-    move(screen->availableGeometry().center() - rect().center());
-  }
   KeepOutOfTaskbar(*this);
+  ActivateWhenMapped(*this);
+  // Centred with its frame on the whole screen, panels or not. By now the X11 window exists, so
+  // the move places the client area inside the frame the window manager said it will add.
+  if (const QScreen* screen = this->screen()) {
+    move(screen->geometry().center() - rect().marginsAdded(ExpectedFrame(*this)).center());
+  }
 }
 
 void frmAmain::Go() {

@@ -1,10 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Measures how long a program takes to map its first top-level window on the X display that
-// DISPLAY names, and how much memory it holds once idle, over several runs, and prints the
-// medians. Run on a display without a window manager (Xvfb), where top-level windows are
-// children of the root window. Usage: window_start_bench RUNS SETTLE_MS PROGRAM [ARGUMENTS...]
+// DISPLAY names, the processor time it has used when it is stopped SETTLE_MS later (with 0, what
+// it took to get there, which load from other work on the machine hardly changes), and how much
+// memory it holds then, over several runs, and prints the medians. Run on a display without a
+// window manager (Xvfb), where top-level windows are children of the root window. Usage:
+// window_start_bench RUNS SETTLE_MS PROGRAM [ARGUMENTS...]
 #include <poll.h>
 #include <spawn.h>
+#include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
 #include <xcb/xcb.h>
@@ -26,6 +29,7 @@ using Clock = std::chrono::steady_clock;
 
 struct Sample {
   double map_ms = 0;
+  double cpu_ms = 0;
   long rss_kib = 0;
   long pss_kib = 0;
 };
@@ -101,25 +105,32 @@ int main(int argc, char** argv) {
       ReadMemory(pid, sample);
     }
     kill(pid, SIGTERM);
-    waitpid(pid, nullptr, 0);
+    rusage usage{};
+    wait4(pid, nullptr, 0, &usage);
+    sample.cpu_ms = std::chrono::duration<double, std::milli>(
+                        std::chrono::seconds(usage.ru_utime.tv_sec + usage.ru_stime.tv_sec) +
+                        std::chrono::microseconds(usage.ru_utime.tv_usec + usage.ru_stime.tv_usec))
+                        .count();
     if (!mapped) {
       std::fprintf(stderr, "%s mapped no window\n", argv[3]);
       return 1;
     }
-    std::printf("run %2d: mapped after %7.1f ms, Rss %6ld KiB, Pss %6ld KiB\n", run + 1,
-                sample.map_ms, sample.rss_kib, sample.pss_kib);
+    std::printf("run %2d: mapped after %7.1f ms, cpu %7.1f ms, Rss %6ld KiB, Pss %6ld KiB\n",
+                run + 1, sample.map_ms, sample.cpu_ms, sample.rss_kib, sample.pss_kib);
     samples.push_back(sample);
   }
   std::vector<double> map_ms;
+  std::vector<double> cpu_ms;
   std::vector<long> rss;
   std::vector<long> pss;
   for (const Sample& sample : samples) {
     map_ms.push_back(sample.map_ms);
+    cpu_ms.push_back(sample.cpu_ms);
     rss.push_back(sample.rss_kib);
     pss.push_back(sample.pss_kib);
   }
-  std::printf("median of %d: mapped after %.1f ms, Rss %ld KiB, Pss %ld KiB\n", runs,
-              Median(map_ms), Median(rss), Median(pss));
+  std::printf("median of %d: mapped after %.1f ms, cpu %.1f ms, Rss %ld KiB, Pss %ld KiB\n", runs,
+              Median(map_ms), Median(cpu_ms), Median(rss), Median(pss));
   xcb_disconnect(connection);
   return 0;
 }

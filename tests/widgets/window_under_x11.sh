@@ -1,32 +1,45 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
-# Starts Morvane on a private Xvfb display and checks what a window manager reads from its
-# window: a 384 x 175 client area centred on the screen, equal minimum and maximum size hints,
-# no minimize or maximize button or function in _MOTIF_WM_HINTS, _NET_WM_STATE_SKIP_TASKBAR,
-# and one 48 x 48 fully opaque image in _NET_WM_ICON.
-# Usage: window_under_x11.sh PATH/TO/morvane
+# Starts Morvane on a private Xvfb display, with no window manager or under openbox, and checks
+# the window as the user and the window manager see it: a 384 x 175 client area that, with the
+# frame the manager added (none without one), is centred on the screen; equal minimum and
+# maximum size hints, and under openbox no resize or maximize action; no minimize or maximize
+# button or function in _MOTIF_WM_HINTS; _NET_WM_STATE_SKIP_TASKBAR, still there once openbox
+# has taken the window over; one 48 x 48 fully opaque image in _NET_WM_ICON; the window active
+# on open (under openbox _NET_ACTIVE_WINDOW names it) with the keyboard focus in the result box,
+# seen by typing Return, Ctrl+A and Ctrl+C and reading the clipboard: " 184,756" there.
+# Usage: window_under_x11.sh PATH/TO/morvane [openbox]
 set -euo pipefail
 program=$1
+manager=${2:-}
 readonly screen_width=1024 screen_height=768
 
+fail() {
+  echo "FAIL: $*" >&2
+  exit 1
+}
+for tool in Xvfb xwininfo xprop xdotool xclip ${manager:+"$manager"}; do
+  command -v "$tool" >/dev/null ||
+    fail "$tool is not installed (scripts/deps.sh lists its Debian package; scripts/test installs it)"
+done
+
 work=$(mktemp -d)
-xvfb_pid='' app_pid=''
+xvfb_pid='' manager_pid='' app_pid=''
 cleanup() {
   set +e
-  for pid in $app_pid $xvfb_pid; do
+  for pid in $app_pid $manager_pid $xvfb_pid; do
     kill "$pid" 2>/dev/null
     wait "$pid" 2>/dev/null
   done
   rm -rf "$work"
 }
 trap cleanup EXIT
-fail() {
-  echo "FAIL: $*" >&2
-  exit 1
-}
 
 # -displayfd picks a free display number and writes it once the server accepts clients.
-Xvfb -displayfd 3 -screen 0 "${screen_width}x${screen_height}x24" -nolisten tcp \
+# -noreset: by default the server resets whenever its last client disconnects, and a client
+# that connects during the reset is refused ("could not connect to display"); the polls below
+# connect and disconnect before Morvane's own connection is up.
+Xvfb -displayfd 3 -screen 0 "${screen_width}x${screen_height}x24" -nolisten tcp -noreset \
   3>"$work/display" >"$work/xvfb.log" 2>&1 &
 xvfb_pid=$!
 for _ in $(seq 200); do
@@ -38,6 +51,23 @@ export DISPLAY=":$(head -n1 "$work/display")"
 unset WAYLAND_DISPLAY
 export QT_QPA_PLATFORM=xcb
 
+if [ "$manager" = openbox ]; then
+  # Its stock configuration, whatever the user keeps in ~/.config. The startup command runs
+  # once openbox has announced what it supports and manages new windows as it will later;
+  # _NET_SUPPORTING_WM_CHECK appears before that.
+  XDG_CONFIG_HOME="$work" openbox --sm-disable --startup "touch $work/manager-ready" \
+    >"$work/manager.log" 2>&1 &
+  manager_pid=$!
+  for _ in $(seq 200); do
+    [ -e "$work/manager-ready" ] && break
+    kill -0 "$manager_pid" 2>/dev/null || fail "openbox exited: $(cat "$work/manager.log")"
+    sleep 0.05
+  done
+  [ -e "$work/manager-ready" ] || fail "openbox did not start: $(cat "$work/manager.log")"
+elif [ -n "$manager" ]; then
+  fail "unknown window manager $manager"
+fi
+
 "$program" >"$work/app.log" 2>&1 &
 app_pid=$!
 info=''
@@ -48,20 +78,50 @@ for _ in $(seq 400); do
   sleep 0.05
 done
 grep -q 'Map State: IsViewable' <<<"$info" || fail "no mapped window named MORVANE"
-window=$(sed -n 's/.*Window id: \(0x[0-9a-f]*\).*/\1/p' <<<"$info")
-field() { sed -n "s/^ *$1: *\(-\?[0-9]*\).*/\1/p" <<<"$info"; }
+window_id() { sed -n "s/.*$1 id: \(0x[0-9a-f]*\).*/\1/p"; }
+window=$(window_id Window <<<"$info")
+field() { sed -n "s/^ *$1: *\(-\?[0-9]*\).*/\1/p" <<<"$2"; }
 
-[ "$(field Width)x$(field Height)" = 384x175 ] ||
-  fail "client area is $(field Width)x$(field Height), not 384x175"
-x=$(field 'Absolute upper-left X')
-y=$(field 'Absolute upper-left Y')
-(((x * 2 + 384 - screen_width) ** 2 <= 4 && (y * 2 + 175 - screen_height) ** 2 <= 4)) ||
-  fail "window at $x,$y is not centred on the ${screen_width}x${screen_height} screen"
+# Active on open: the manager names it; without one, the keys below reach it or not.
+if [ -n "$manager" ]; then
+  active=''
+  for _ in $(seq 200); do
+    active=$(xprop -root _NET_ACTIVE_WINDOW | sed -n 's/.*window id # \(0x[0-9a-f]*\).*/\1/p')
+    [ -n "$active" ] && ((active == window)) && break
+    sleep 0.05
+  done
+  [ -n "$active" ] && ((active == window)) ||
+    fail "not the active window on open: the active one is ${active:-none}, not $window"
+fi
+
+[ "$(field Width "$info")x$(field Height "$info")" = 384x175 ] ||
+  fail "client area is $(field Width "$info")x$(field Height "$info"), not 384x175"
+
+# The window's outermost ancestor below the root is the manager's frame, or the window itself.
+root=$(xwininfo -root | window_id Window)
+outer=$window
+while parent=$(xwininfo -children -id "$outer" | window_id 'Parent window') && ((parent != root)); do
+  outer=$parent
+done
+frame=$(xwininfo -id "$outer")
+border=$(field 'Border width' "$frame")
+x=$(($(field 'Absolute upper-left X' "$frame") - border))
+y=$(($(field 'Absolute upper-left Y' "$frame") - border))
+width=$(($(field Width "$frame") + 2 * border))
+height=$(($(field Height "$frame") + 2 * border))
+(((x * 2 + width - screen_width) ** 2 <= 16 && (y * 2 + height - screen_height) ** 2 <= 16)) ||
+  fail "framed window ${width}x$height at $x,$y is not centred on the ${screen_width}x${screen_height} screen"
 
 hints=$(xprop -id "$window" WM_NORMAL_HINTS)
 grep -q 'program specified minimum size: 384 by 175' <<<"$hints" &&
   grep -q 'program specified maximum size: 384 by 175' <<<"$hints" ||
   fail "size hints do not fix the size at 384x175: $hints"
+if [ -n "$manager" ]; then
+  actions=$(xprop -id "$window" _NET_WM_ALLOWED_ACTIONS)
+  grep -q '_NET_WM_ACTION_MOVE' <<<"$actions" || fail "$manager has not taken it over: $actions"
+  ! grep -q -E '_NET_WM_ACTION_(RESIZE|MAXIMIZE)' <<<"$actions" ||
+    fail "$manager lets the user resize it: $actions"
+fi
 
 # _MOTIF_WM_HINTS: flags, functions, decorations. Functions: 1 all, 8 minimize, 16 maximize;
 # decorations: 1 all, 32 minimize, 64 maximize ("all" turns the listed bits into exclusions).
@@ -84,4 +144,18 @@ for pixel in "${icon[@]:2}"; do
   ((pixel >= 0xff000000)) || fail "icon has a pixel that is not fully opaque: $pixel"
 done
 
-echo "PASS: 384x175 at $x,$y, fixed size, no min/max buttons, skips taskbar, 48x48 icon"
+# The keys go wherever the keyboard focus is. In the result box, Return runs Go there and the
+# box's own select-all and copy put the result on the clipboard; in N or K the copy would be
+# "20" or "10", on Go nothing.
+xdotool key Return ctrl+a ctrl+c
+copied=''
+for _ in $(seq 100); do
+  copied=$(xclip -o -selection clipboard 2>/dev/null) || copied=''
+  [ "$copied" = ' 184,756' ] && break
+  sleep 0.05
+done
+[ "$copied" = ' 184,756' ] ||
+  fail "the keyboard focus is not in the result box on open: Return, Ctrl+A, Ctrl+C copied '$copied'"
+
+echo "PASS${manager:+ under $manager}: 384x175, framed ${width}x$height at $x,$y, fixed size," \
+  "no min/max buttons, skips taskbar, 48x48 icon, active with the focus in the result box"

@@ -3,6 +3,7 @@
 // their fixed layout. It carries texts to and from the Go command and does no arithmetic.
 #pragma once
 
+#include <QtGui/QFont>
 #include <QtWidgets/QWidget>
 
 #include "morvane/go_command.h"
@@ -17,12 +18,17 @@ class QPushButton;
 
 namespace morvane {
 
+// The window's face at point_size (weight 400, no style): Segoe UI where it is installed, else
+// the closest humanist sans faces Debian ships, Open Sans, Noto Sans or DejaVu Sans.
+QFont DesignFont(qreal point_size);
+
 // The window with its controls at their design positions, 384 x 175 logical pixels, fixed in
-// size, centred on the screen and, on X11, kept out of the taskbar. Object names: frmAmain, Frame1,
+// size, centred with its frame on the whole screen and, on X11, kept out of the taskbar and
+// activated when shown, the focus in txtResult. Object names: frmAmain, Frame1,
 // Label1 (twice, told apart by the int property "index", 0 for "N:" and 1 for "K:"), txtN,
 // txtK, cmdGo, txtResult; the actions of the result box's menu are actCopyNumber and
 // actShowSteps.
-// A click on Go, or Enter in any of the three boxes, sets the result box to
+// A click on Go, Space or Enter on Go, or Enter in any of the three boxes, sets the result box to
 // GoCommand(txtN, txtK, separators): with "." and "," and the start texts, " 184,756"; and
 // its tooltip to FailureReason of the same texts, which is empty unless the box shows "Error".
 // Editing the result box clears the tooltip, which would no longer explain it.
