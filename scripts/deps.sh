@@ -3,10 +3,11 @@
 # The Debian packages Morvane needs, listed here and nowhere else, and the helper that
 # installs the missing ones. Sourced by the other scripts.
 
-# Compiler, build system and the Qt 6 libraries the program links, and Qt's translation tools
-# (lupdate and lrelease, and their CMake package) that compile the window's translations.
+# Compiler, build system and the Qt 6 libraries the program links, Qt's translation tools
+# (lupdate and lrelease, and their CMake package) that compile the window's translations, and
+# help2man, which writes morvane-cli's manual page from its --help.
 MORVANE_BUILD_PACKAGES=(g++ cmake ninja-build pkg-config qt6-base-dev libgl-dev libxcb1-dev
-  qt6-tools-dev qt6-l10n-tools)
+  qt6-tools-dev qt6-l10n-tools help2man)
 # What the window needs at run time beyond the libraries: the X11 and Wayland platform
 # plugins, Qt's own translations and fonts close to the window's designed face.
 MORVANE_RUN_PACKAGES=(qt6-qpa-plugins fonts-open-sans fonts-noto-core
