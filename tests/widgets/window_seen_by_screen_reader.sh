@@ -7,6 +7,7 @@
 # nothing to standard error meanwhile: no warning about what the platform cannot do.
 # Usage: window_seen_by_screen_reader.sh x11|wayland PATH/TO/morvane
 set -euo pipefail
+source "$(dirname "$0")/private_x_server.sh"
 platform=$1 program=$2
 checker="$(dirname "$0")/screen_reader_view.py"
 
@@ -29,10 +30,10 @@ case $platform in
 esac
 
 work=$(mktemp -d)
-server_pid='' bus_pid='' app_pid=''
+server_pid='' x_server_pid='' bus_pid='' app_pid=''
 cleanup() {
   set +e
-  for pid in $app_pid $bus_pid $server_pid; do
+  for pid in $app_pid $bus_pid $server_pid $x_server_pid; do
     kill "$pid" 2>/dev/null
     wait "$pid" 2>/dev/null
   done
@@ -57,14 +58,7 @@ export QT_FORCE_STDERR_LOGGING=1
 unset AT_SPI_BUS_ADDRESS DBUS_SESSION_BUS_ADDRESS
 
 if [ "$platform" = x11 ]; then
-  # -noreset: the server outlives the short-lived clients the bus launcher opens on it.
-  Xvfb -displayfd 3 -noreset -screen 0 1024x768x24 -nolisten tcp \
-    3>"$work/display" >"$work/server.log" 2>&1 &
-  server_pid=$!
-  wait_for_file "$work/display" || fail "Xvfb did not start: $(cat "$work/server.log")"
-  DISPLAY=":$(head -n1 "$work/display")"
-  export DISPLAY QT_QPA_PLATFORM=xcb
-  unset WAYLAND_DISPLAY
+  start_private_x_server "$work"
 else
   weston --backend=headless-backend.so --use-pixman --socket=morvane --idle-time=0 \
     --no-config >"$work/server.log" 2>&1 &

@@ -10,9 +10,9 @@
 # seen by typing Return, Ctrl+A and Ctrl+C and reading the clipboard: " 184,756" there.
 # Usage: window_under_x11.sh PATH/TO/morvane [openbox]
 set -euo pipefail
+source "$(dirname "$0")/private_x_server.sh"
 program=$1
 manager=${2:-}
-readonly screen_width=1024 screen_height=768
 
 fail() {
   echo "FAIL: $*" >&2
@@ -24,10 +24,10 @@ for tool in Xvfb xwininfo xprop xdotool xclip ${manager:+"$manager"}; do
 done
 
 work=$(mktemp -d)
-xvfb_pid='' manager_pid='' app_pid=''
+x_server_pid='' manager_pid='' app_pid=''
 cleanup() {
   set +e
-  for pid in $app_pid $manager_pid $xvfb_pid; do
+  for pid in $app_pid $manager_pid $x_server_pid; do
     kill "$pid" 2>/dev/null
     wait "$pid" 2>/dev/null
   done
@@ -35,21 +35,7 @@ cleanup() {
 }
 trap cleanup EXIT
 
-# -displayfd picks a free display number and writes it once the server accepts clients.
-# -noreset: by default the server resets whenever its last client disconnects, and a client
-# that connects during the reset is refused ("could not connect to display"); the polls below
-# connect and disconnect before Morvane's own connection is up.
-Xvfb -displayfd 3 -screen 0 "${screen_width}x${screen_height}x24" -nolisten tcp -noreset \
-  3>"$work/display" >"$work/xvfb.log" 2>&1 &
-xvfb_pid=$!
-for _ in $(seq 200); do
-  [ -s "$work/display" ] && break
-  sleep 0.05
-done
-[ -s "$work/display" ] || fail "Xvfb did not start: $(cat "$work/xvfb.log")"
-export DISPLAY=":$(head -n1 "$work/display")"
-unset WAYLAND_DISPLAY
-export QT_QPA_PLATFORM=xcb
+start_private_x_server "$work"
 
 if [ "$manager" = openbox ]; then
   # Its stock configuration, whatever the user keeps in ~/.config. The startup command runs
@@ -109,8 +95,9 @@ x=$(($(field 'Absolute upper-left X' "$frame") - border))
 y=$(($(field 'Absolute upper-left Y' "$frame") - border))
 width=$(($(field Width "$frame") + 2 * border))
 height=$(($(field Height "$frame") + 2 * border))
-(((x * 2 + width - screen_width) ** 2 <= 16 && (y * 2 + height - screen_height) ** 2 <= 16)) ||
-  fail "framed window ${width}x$height at $x,$y is not centred on the ${screen_width}x${screen_height} screen"
+(((x * 2 + width - x_screen_width) ** 2 <= 16 && (y * 2 + height - x_screen_height) ** 2 <= 16)) ||
+  fail "framed window ${width}x$height at $x,$y is not centred on the" \
+    "${x_screen_width}x${x_screen_height} screen"
 
 hints=$(xprop -id "$window" WM_NORMAL_HINTS)
 grep -q 'program specified minimum size: 384 by 175' <<<"$hints" &&
