@@ -30,6 +30,9 @@ for _ in $(seq 200); do
 done
 export DISPLAY=":$(head -n1 "$work/display")" QT_QPA_PLATFORM=xcb
 unset WAYLAND_DISPLAY
+# A runtime directory of its own, as a desktop session gives, so Qt does not warn at every start.
+export XDG_RUNTIME_DIR="$work/runtime"
+mkdir -m 700 "$XDG_RUNTIME_DIR"
 
 bench="$build/bench/window/morvane_window_start_bench"
 bare="$build/bench/window/morvane_bare_window"
