@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "test_streams.h"
@@ -121,14 +122,19 @@ void Measure(std::string_view n_text, std::string_view k_text, std::string& out)
   if (!n_text.empty()) out += n_text.front() + std::string(1, n_text.back());
 }
 
+// Thread counts and read sizes for the long-line tests: reads that end inside a line and whole
+// reads, on the calling thread and on two.
+constexpr std::pair<unsigned, std::size_t> kLongLinePlans[] = {{1U, std::size_t{4096} + 3},
+                                                               {1U, std::string::npos},
+                                                               {2U, std::size_t{4096} + 3},
+                                                               {2U, std::string::npos}};
+
 TEST(ProcessLinesLongTest, HandsOverLinesOfMegabytes) {
   const std::size_t kLong = std::size_t{9} << 20;
   const std::string long_n = "a" + std::string(kLong - 2, 'x') + "z";
   const std::string input =
       long_n + "\t7\r\n" + "1\t2\n" + std::string(kLong, '5') + "\n" + "3\t" + long_n;
-  for (const auto& [threads, chunk] :
-       {std::pair{1U, std::size_t{4096} + 3}, std::pair{1U, std::string::npos},
-        std::pair{2U, std::size_t{4096} + 3}, std::pair{2U, std::string::npos}}) {
+  for (const auto& [threads, chunk] : kLongLinePlans) {
     SCOPED_TRACE(std::to_string(threads) + " threads, read size " + std::to_string(chunk));
     StringSource source(input, chunk);
     StringSink output;
@@ -148,9 +154,7 @@ TEST(ProcessLinesLongTest, CutsFieldsOfLongLines) {
   const std::string long_n = "a" + std::string(kLong - 2, 'x') + "z";
   const std::string input = long_n + "\t7\r\n" + "1\t2\n" + std::string(kLong, '5') + "\n" +
                             "\tabc\r" + std::string(kLong, 'y') + "\r\n" + "3\t" + long_n;
-  for (const auto& [threads, chunk] :
-       {std::pair{1U, std::size_t{4096} + 3}, std::pair{1U, std::string::npos},
-        std::pair{2U, std::size_t{4096} + 3}, std::pair{2U, std::string::npos}}) {
+  for (const auto& [threads, chunk] : kLongLinePlans) {
     SCOPED_TRACE(std::to_string(threads) + " threads, read size " + std::to_string(chunk));
     StringSource source(input, chunk);
     StringSink output;
