@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Appended to the module by Emscripten (--post-js): the Go command and the reason for an
-// "Error", for JavaScript strings, used alike by the page and by the tests under node. The
+// Appended to the module by Emscripten (--post-js): the Go command, the reason for an "Error",
+// the plain number of a result and the explanation of a count, for JavaScript strings, used alike by the page and by the tests under node. The
 // module's runtime functions are in scope.
 
 // Calls the C function with each text as UTF-8 (start, length in bytes) and gives back the
@@ -29,14 +29,24 @@ function callWithTexts(cFunction, texts) {
   }
 }
 
-// The result text for the texts of N and K and the separators { decimal, thousands }.
-Module['goCommand'] = function (nText, kText, separators) {
-  return callWithTexts(_morvane_go_command,
+// A function of the texts of N and K and the separators { decimal, thousands } that calls
+// cFunction with them.
+function onCountTexts(cFunction) {
+  return (nText, kText, separators) => callWithTexts(cFunction,
     [nText, kText, separators.decimal, separators.thousands]);
-};
+}
 
-// The one-line reason for an "Error" with the same arguments; empty when the count succeeds.
-Module['failureReason'] = function (nText, kText, separators) {
-  return callWithTexts(_morvane_failure_reason,
-    [nText, kText, separators.decimal, separators.thousands]);
+// The result text.
+Module['goCommand'] = onCountTexts(_morvane_go_command);
+
+// The one-line reason for an "Error"; empty when the count succeeds.
+Module['failureReason'] = onCountTexts(_morvane_failure_reason);
+
+// The explanation of the count, lines ending in "\n".
+Module['explainText'] = onCountTexts(_morvane_explain_text);
+
+// The result box's text as a plain number ("-" and digits) to copy; empty when it is no result.
+Module['plainNumber'] = function (shown, separators) {
+  return callWithTexts(_morvane_plain_number,
+    [shown, separators.decimal, separators.thousands]);
 };

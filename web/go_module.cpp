@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The WebAssembly module's C interface: the Go command, and the reason for an "Error", on texts
-// handed over from JavaScript (web/go_command_api.js wraps it for the page and for node).
+// The WebAssembly module's C interface: the Go command, the reason for an "Error", the plain
+// number of a result and the explanation of a count, on texts handed over from JavaScript
+// (web/go_command_api.js wraps it for the page and for node).
 #include <cstddef>
 #include <cstdlib>
 #include <cstring>
@@ -10,6 +11,7 @@
 #include "morvane/explain.h"
 #include "morvane/go_command.h"
 #include "morvane/number_separators.h"
+#include "morvane/plain_number.h"
 
 namespace {
 
@@ -47,6 +49,25 @@ char* morvane_failure_reason(const char* n, std::size_t n_size, const char* k, s
   return HandOver(
       morvane::FailureReason(std::string_view(n, n_size), std::string_view(k, k_size),
                              Separators(decimal, decimal_size, thousands, thousands_size)));
+}
+
+// The result box's text without its leading space and separators, for copying; empty when the
+// text is not a result (a plain number is never empty).
+char* morvane_plain_number(const char* shown, std::size_t shown_size, const char* decimal,
+                           std::size_t decimal_size, const char* thousands,
+                           std::size_t thousands_size) {
+  return HandOver(morvane::PlainNumber(std::string_view(shown, shown_size),
+                                       Separators(decimal, decimal_size, thousands, thousands_size))
+                      .value_or(std::string()));
+}
+
+// Show Steps' text for the N and K texts: how they were read, every step, and the result.
+char* morvane_explain_text(const char* n, std::size_t n_size, const char* k, std::size_t k_size,
+                           const char* decimal, std::size_t decimal_size, const char* thousands,
+                           std::size_t thousands_size) {
+  return HandOver(
+      morvane::ExplainText(std::string_view(n, n_size), std::string_view(k, k_size),
+                           Separators(decimal, decimal_size, thousands, thousands_size)));
 }
 
 }  // extern "C"

@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The page's behaviour, as the window's: Go on a click, on Enter in any box and on Enter on
 // the button writes the Go command's text into the result box, with the separators of the
-// browser's language.
+// browser's language; under the window, the reason for an "Error", Copy Plain Number and Show
+// Steps, in the browser's language.
 'use strict';
 
 (() => {
@@ -10,14 +11,45 @@
   const txtK = document.getElementById('txtK');
   const txtResult = document.getElementById('txtResult');
   const announcement = document.getElementById('announcement');
+  const reasonLine = document.getElementById('reason');
+  const cmdCopyNumber = document.getElementById('cmdCopyNumber');
+  const cmdShowSteps = document.getElementById('cmdShowSteps');
+  const dlgSteps = document.getElementById('dlgSteps');
+  const txtSteps = document.getElementById('txtSteps');
 
-  // The decimal and thousands separators of the user's first language, from the same CLDR
-  // data the desktop takes them from: de-DE gives "," and ".", fr-FR "," and U+202F.
+  const languages = navigator.languages && navigator.languages.length ? navigator.languages : [];
+
+  // The decimal and thousands separators of the user's first language, as the browser writes
+  // numbers there: its data can differ from the desktop's (de-CH groups with U+0027 here).
   function browserSeparators() {
-    const languages = navigator.languages && navigator.languages.length ? navigator.languages : [];
     const parts = new Intl.NumberFormat(languages).formatToParts(1234567.5);
     const part = (type, absent) => (parts.find((p) => p.type === type) || { value: absent }).value;
     return { decimal: part('decimal', '.'), thousands: part('group', '') };
+  }
+
+  // The texts of the controls under the window, in the window's translations.
+  const TEXTS = {
+    en: ['Copy Plain Number', 'Show Steps…', 'Steps', 'Close'],
+    it: ['Copia numero semplice', 'Mostra passaggi…', 'Passaggi', 'Chiudi'],
+    de: ['Reine Zahl kopieren', 'Schritte anzeigen…', 'Schritte', 'Schließen'],
+    fr: ['Copier le nombre brut', 'Afficher les étapes…', 'Étapes', 'Fermer'],
+  };
+  function translate() {
+    const language = languages.map((tag) => tag.slice(0, 2).toLowerCase())
+      .find((code) => code in TEXTS) || 'en';
+    const ids = ['cmdCopyNumber', 'cmdShowSteps', 'stepsTitle', 'cmdCloseSteps'];
+    ids.forEach((id, i) => {
+      const element = document.getElementById(id);
+      element.textContent = TEXTS[language][i];
+      element.lang = language;
+    });
+  }
+
+  // Below 384 px of width the window is drawn smaller as a whole, its layout unchanged.
+  function fitWidth() {
+    const width = document.documentElement.clientWidth;
+    const scale = width >= 384 ? 1 : Math.max(width - 4, 1) / 384;
+    document.documentElement.style.setProperty('--scale', String(scale));
   }
 
   const separators = browserSeparators();
@@ -26,18 +58,35 @@
     performance.mark('morvane-ready');
     return instance;
   });
+  // The texts of the last Go, which Show Steps explains.
+  let lastGo = null;
 
-  // The result, and as the window does, the reason for an "Error" as the result box's tooltip.
-  function go(instance, nText, kText) {
-    const text = instance.goCommand(nText, kText, separators);
-    const reason = instance.failureReason(nText, kText, separators);
-    txtResult.value = text;
+  function showReason(reason) {
+    reasonLine.textContent = reason;
     if (reason) {
       txtResult.title = reason;
     } else {
       txtResult.removeAttribute('title');
     }
-    announcement.textContent = text;
+  }
+
+  // Copy Plain Number is offered only while the box holds a result.
+  function offerCopy(instance) {
+    cmdCopyNumber.disabled = !instance.plainNumber(txtResult.value, separators);
+  }
+
+  // The result, and as the window does, the reason for an "Error" as the result box's tooltip;
+  // for touch screens and screen readers, the reason is written under the window and read out
+  // with the result.
+  function go(instance, nText, kText) {
+    const text = instance.goCommand(nText, kText, separators);
+    const reason = instance.failureReason(nText, kText, separators);
+    txtResult.value = text;
+    showReason(reason);
+    announcement.textContent = reason ? text + '. ' + reason : text;
+    lastGo = { nText, kText };
+    cmdShowSteps.disabled = false;
+    offerCopy(instance);
   }
 
   // The texts are read at the click, even while the module is still loading.
@@ -49,8 +98,49 @@
   });
 
   // The reason belongs to the result it explains, not to what the user types over it.
-  txtResult.addEventListener('input', () => txtResult.removeAttribute('title'));
+  txtResult.addEventListener('input', () => {
+    showReason('');
+    module.then(offerCopy);
+  });
 
+  // Where the asynchronous clipboard is missing or refused, the copy command of the document.
+  function copyText(text) {
+    const copyCommand = () => {
+      const put = (event) => {
+        event.clipboardData.setData('text/plain', text);
+        event.preventDefault();
+      };
+      document.addEventListener('copy', put, { once: true });
+      document.execCommand('copy');
+      document.removeEventListener('copy', put);
+    };
+    if (!navigator.clipboard) {
+      copyCommand();
+      return;
+    }
+    navigator.clipboard.writeText(text).catch(copyCommand);
+  }
+
+  cmdCopyNumber.addEventListener('click', () => {
+    module.then((instance) => {
+      const plain = instance.plainNumber(txtResult.value, separators);
+      if (plain) copyText(plain);
+    });
+  });
+
+  cmdShowSteps.addEventListener('click', () => {
+    if (!lastGo) return;
+    module.then((instance) => {
+      txtSteps.textContent = instance.explainText(lastGo.nText, lastGo.kText, separators);
+      dlgSteps.showModal();
+      txtSteps.scrollTo(0, 0);
+      txtSteps.focus();
+    });
+  });
+
+  translate();
+  fitWidth();
+  window.addEventListener('resize', fitWidth);
   txtResult.focus();
 
   if ('serviceWorker' in navigator && location.protocol.startsWith('http')) {
