@@ -2,8 +2,10 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 """Opens the built page in Debian's headless Chromium, driven through chromedriver (WebDriver),
 from a static server on 127.0.0.1, and checks it against the window: the layout, the initial
-texts, results and the tooltip of an "Error", the tab order, Enter, the German separators, that Chromium would install it,
-the offline copy kept by the service worker, a file:// copy and the page's weight.
+texts, results and the reason for an "Error", the tab order, Enter, Copy Plain Number and Show
+Steps, phone screens and touch, the dark scheme, the caption, the separators and texts of a
+few languages, that Chromium would install it, the offline copy kept by the service worker, a
+file:// copy and the page's weight.
 
 Usage: page_test.py PAGE_DIR [--screenshot PNG]   (PNG: the window after a click on Go)
 """
@@ -26,7 +28,7 @@ import urllib.request
 
 CHROMIUM = "/usr/bin/chromium"
 CHROMEDRIVER = "/usr/bin/chromedriver"
-TAB, ENTER = "\ue004", "\ue007"
+TAB, ENTER, ESCAPE = "\ue004", "\ue007", "\ue00c"
 
 # The window's layout in twips (15 to a pixel): the client area, the frame in it, and the
 # controls in the frame, with their font sizes in points.
@@ -45,7 +47,12 @@ TAB_ORDER = ["txtResult", "cmdGo", "txtK", "txtN"]
 NAMES = {"txtN": "N", "txtK": "K", "txtResult": "Result", "cmdGo": "Go"}
 # What the browser fetches for the page, each file compressed as a server would send it.
 PAGE_FILES = ["index.html", "page.css", "page.js", "morvane.js"]
-WEIGHT_LIMIT = 150 * 1024
+WEIGHT_LIMIT = 60 * 1024
+# Phone screens, width and height: the whole window shows, scaled, without sideways scrolling.
+PHONES = [(320, 568), (360, 640)]
+# Languages: the text of Copy Plain Number, and the thousands separator when it is known.
+LANGUAGES = [("de-DE", "Reine Zahl kopieren", "."), ("de-CH", "Reine Zahl kopieren", None),
+             ("fr-FR", "Copier le nombre brut", None), ("it-IT", "Copia numero semplice", None)]
 
 failures = []
 
@@ -123,6 +130,19 @@ class Driver:
     def script(self, source, *args):
         return self.do("POST", "/execute/sync", {"script": source, "args": list(args)})
 
+    def cdp(self, command, params):
+        return self.do("POST", "/goog/cdp/execute", {"cmd": command, "params": params})
+
+    def click(self, element_id):
+        self.do("POST", "/element/%s/click" % self.element(element_id), {})
+
+    def tap(self, element_id):
+        """A finger's tap in the middle of the element."""
+        point = self.script("const r = document.getElementById(arguments[0]).getBoundingClientRect();"
+                            "return {x: r.x + r.width / 2, y: r.y + r.height / 2};", element_id)
+        for kind, points in (("touchStart", [point]), ("touchEnd", [])):
+            self.cdp("Input.dispatchTouchEvent", {"type": kind, "touchPoints": points})
+
     def element_at(self, selector):
         found = self.do("POST", "/element", {"using": "css selector", "value": selector})
         return next(iter(found.values()))
@@ -170,8 +190,7 @@ class Driver:
     def go(self, n_text, k_text):
         self.type_into("txtN", n_text)
         self.type_into("txtK", k_text)
-        return self.result_after(lambda: self.do("POST", "/element/%s/click"
-                                                 % self.element("cmdGo"), {}))
+        return self.result_after(lambda: self.click("cmdGo"))
 
     def quit(self):
         try:
@@ -234,11 +253,20 @@ def check_page(driver, url):
                                 "'title');")
         reason = driver.script("return MorvaneModule().then((m) => m.failureReason(arguments[0],"
                                " arguments[1], {decimal: '.', thousands: ','}));", n_text, k_text)
+        # Under the window, for touch, and read out: the same reason, shown without hovering.
+        line, shown, heard, copy_off = driver.script(
+            "const line = document.getElementById('reason');"
+            "return [line.textContent, line.checkVisibility(), document.getElementById("
+            "'announcement').textContent, document.getElementById('cmdCopyNumber').disabled];")
         if want == "Error":
-            check(reason and "\n" not in reason and tooltip == reason,
-                  "after Error the tooltip is %r, the reason %r" % (tooltip, reason))
+            check(reason and "\n" not in reason and tooltip == reason == line and shown
+                  and reason in heard, "after Error the tooltip is %r, the line under the window"
+                  " %r, the live region %r, the reason %r" % (tooltip, line, heard, reason))
         else:
-            check(tooltip is None, "after %r the tooltip is %r" % (got, tooltip))
+            check(tooltip is None and not shown, "after %r: tooltip %r, line %r" % (got, tooltip,
+                                                                                 line))
+        check(copy_off == (want == "Error"), "after %r Copy Plain Number is off: %s" % (got,
+                                                                                   copy_off))
     check(driver.script("return document.getElementById('announcement').textContent;") == " 8",
           "the live region does not hold the result")
 
@@ -247,6 +275,88 @@ def check_page(driver, url):
     for control in ("txtN", "txtK", "txtResult", "cmdGo"):
         got = driver.result_after(lambda: driver.keys(control, ENTER))
         check(got == " 32,247,603,683,100", "Enter on %s gave %r" % (control, got))
+    check_copy_and_steps(driver, url)
+
+
+def check_copy_and_steps(driver, url):
+    """Copy Plain Number puts the number as other programs read it on the clipboard; Show
+    Steps opens the last Go's explanation and Escape closes it."""
+    driver.cdp("Browser.grantPermissions", {"origin": url.rstrip("/"), "permissions":
+                                            ["clipboardReadWrite", "clipboardSanitizedWrite"]})
+    driver.click("cmdCopyNumber")
+    copied = [driver.script("return navigator.clipboard.readText();") for _ in range(20)]
+    check("32247603683100" in copied, "Copy Plain Number copied %r" % copied[-1])
+
+    driver.go("5", "2.5")
+    driver.type_into("txtK", "3")  # not counted: the steps are the last Go's
+    driver.click("cmdShowSteps")
+    steps = driver.script("return MorvaneModule().then((m) => m.explainText('5', '2.5',"
+                          " {decimal: '.', thousands: ','}));")
+    shown = driver.script("return dlgSteps.open && txtSteps.textContent;")
+    check(shown == steps, "Show Steps shows %r" % shown)
+    driver.keys("txtSteps", ESCAPE)
+    check(not driver.script("return dlgSteps.open;"), "Escape does not close the steps")
+
+
+def check_phones(driver):
+    """On phone screens the whole window shows without sideways scrolling; a tap on Go counts."""
+    for width, height in PHONES:
+        driver.cdp("Emulation.setDeviceMetricsOverride", {"width": width, "height": height,
+                                                          "deviceScaleFactor": 1, "mobile": True})
+        page, window = driver.script("const r = document.querySelector('.window')"
+                                     ".getBoundingClientRect(); return [document.documentElement"
+                                     ".scrollWidth, [r.left, r.top, r.right, r.bottom]];")
+        check(page <= width and min(window) >= 0 and window[2:] <= [width, height],
+              "at %dx%d the page is %d px wide, the window at %s" % (width, height, page, window))
+        driver.type_into("txtN", "20")
+        driver.type_into("txtK", "10")
+        got = driver.result_after(lambda: driver.tap("cmdGo"))
+        check(got == " 184,756", "at %d px a tap on Go gave %r" % (width, got))
+    driver.cdp("Emulation.clearDeviceMetricsOverride", {})
+
+
+def luminance(rgb):
+    """The relative luminance of an sRGB colour, as WCAG defines it for contrast."""
+    linear = [c / 3294.6 if c <= 10.31475 else ((c / 255 + 0.055) / 1.055) ** 2.4 for c in rgb]
+    return 0.2126 * linear[0] + 0.7152 * linear[1] + 0.0722 * linear[2]
+
+
+def check_dark(driver):
+    """In a dark scheme the result, a label and the reason are light on dark, at AA contrast."""
+    driver.cdp("Emulation.setEmulatedMedia",
+               {"features": [{"name": "prefers-color-scheme", "value": "dark"}]})
+    driver.go("49", "24")
+    for control in ("txtResult", "Label1_0", "reason"):
+        text, ground = driver.script("""
+            const rgb = (e) => getComputedStyle(e)[arguments[1]].match(/[\\d.]+/g).map(Number);
+            let e = document.getElementById(arguments[0]);
+            const text = rgb(e);
+            arguments[1] = 'backgroundColor';
+            while (rgb(e)[3] === 0) e = e.parentElement;  // transparent: what lies under it
+            return [text, rgb(e)];""", control, "color")
+        dark, light = sorted((luminance(ground[:3]), luminance(text[:3])))
+        check(dark == luminance(ground[:3]) < 0.05 and (light + 0.05) / (dark + 0.05) >= 4.5,
+              "in the dark scheme %s is %s on %s" % (control, text, ground))
+    driver.cdp("Emulation.setEmulatedMedia", {"features": []})
+
+
+def check_caption(driver):
+    """The caption's glyphs stand in the middle of its bar, within a pixel."""
+    shot = driver.do("GET", "/element/%s/screenshot" % driver.element_at(".caption"))
+    height, top, bottom = driver.do("POST", "/execute/async", {"args": [shot], "script": """
+        const [shot, done] = arguments, image = new Image();
+        image.onload = () => {
+          const canvas = new OffscreenCanvas(image.width, image.height);
+          canvas.getContext('2d').drawImage(image, 0, 0);
+          const px = canvas.getContext('2d').getImageData(0, 0, image.width, image.height).data;
+          const rows = [...Array(image.height).keys()].filter((y) => [...Array(image.width)
+            .keys()].some((x) => [0, 1, 2].reduce((off, c) =>  // far from the bar's colour
+              off + Math.abs(px[(y * image.width + x) * 4 + c] - px[c]), 0) > 150));
+          done([image.height, rows[0], rows[rows.length - 1]]);
+        };
+        image.src = 'data:image/png;base64,' + shot;"""})
+    check(abs(top + bottom - height + 1) <= 2,
+          "the caption's glyphs fill rows %s to %s of %s" % (top, bottom, height))
 
 
 def main():
@@ -265,6 +375,9 @@ def main():
         ready = driver.open(server.url)
         print("usable %.0f ms after navigation" % ready)
         check_page(driver, server.url)
+        check_phones(driver)
+        check_dark(driver)
+        check_caption(driver)
         if screenshot:
             driver.go("20", "10")
             driver.script("document.activeElement.blur();")
@@ -296,15 +409,25 @@ def main():
         if server:
             server.stop()
 
-    # The browser's language sets the separators.
+    # The browser's language sets the separators, its own whatever they are, and the texts of
+    # the controls under the window.
     server = Server(page_dir)
-    driver = Driver("de-DE")
     try:
-        driver.open(server.url)
-        got = driver.go("20", "10")
-        check(got == " 184.756", "in German Go shows %r" % got)
+        for language, copy_text, known in LANGUAGES:
+            driver = Driver(language)
+            try:
+                driver.open(server.url)
+                got = driver.go("20", "10")
+                group = driver.script("return new Intl.NumberFormat(arguments[0]).formatToParts("
+                                      "1234567).find((p) => p.type === 'group').value;", language)
+                check(got == " 184" + group + "756" and group == (known or group),
+                      "in %s Go shows %r, the browser groups with %r" % (language, got, group))
+                text = driver.script("return document.getElementById('cmdCopyNumber')"
+                                     ".textContent;")
+                check(text == copy_text, "in %s Copy Plain Number reads %r" % (language, text))
+            finally:
+                driver.quit()
     finally:
-        driver.quit()
         server.stop()
 
     print("%d failures" % len(failures))
