@@ -2,6 +2,7 @@
 // The WebAssembly module's C interface: the Go command, the reason for an "Error", the plain
 // number of a result and the explanation of a count, on texts handed over from JavaScript
 // (web/go_command_api.js wraps it for the page and for node).
+#include <algorithm>
 #include <cstddef>
 #include <cstdlib>
 #include <cstring>
@@ -9,11 +10,15 @@
 #include <string_view>
 
 #include "morvane/explain.h"
+#include "morvane/explain_sentences.h"
 #include "morvane/go_command.h"
 #include "morvane/number_separators.h"
 #include "morvane/plain_number.h"
 
 namespace {
+
+// Stands between the sentences of a table handed over as one text; no sentence holds it.
+constexpr char kSentenceSeparator = '\x1f';
 
 // A copy of text in memory that JavaScript frees with free() once it has read it; the module
 // keeps nothing between calls. Null only when memory is exhausted.
@@ -26,6 +31,33 @@ char* HandOver(const std::string& text) {
 morvane::NumberSeparators Separators(const char* decimal, std::size_t decimal_size,
                                      const char* thousands, std::size_t thousands_size) {
   return {std::string(decimal, decimal_size), std::string(thousands, thousands_size)};
+}
+
+// The table of sentences in the page's language, its entries joined by kSentenceSeparator in
+// the order of EnglishSentences(); English when the text is empty or has another number of
+// entries.
+morvane::ExplainSentences Sentences(std::string_view joined) {
+  morvane::ExplainSentences sentences;
+  std::size_t count = 0;
+  for (std::size_t at = 0; !joined.empty() && at <= joined.size(); ++count) {
+    const std::size_t end = std::min(joined.find(kSentenceSeparator, at), joined.size());
+    if (count == sentences.size()) return morvane::EnglishSentences();
+    sentences[count] = joined.substr(at, end - at);
+    at = end + 1;
+  }
+  return count == sentences.size() ? sentences : morvane::EnglishSentences();
+}
+
+// A text of the explanation, in the words of the sentences given, for texts handed over as
+// the extern "C" functions below take them.
+template <typename Explain>
+char* Explained(Explain explain, const char* n, std::size_t n_size, const char* k,
+                std::size_t k_size, const char* decimal, std::size_t decimal_size,
+                const char* thousands, std::size_t thousands_size, const char* sentences,
+                std::size_t sentences_size) {
+  return HandOver(explain(std::string_view(n, n_size), std::string_view(k, k_size),
+                          Separators(decimal, decimal_size, thousands, thousands_size),
+                          Sentences(std::string_view(sentences, sentences_size))));
 }
 
 }  // namespace
@@ -41,14 +73,37 @@ char* morvane_go_command(const char* n, std::size_t n_size, const char* k, std::
                                      Separators(decimal, decimal_size, thousands, thousands_size)));
 }
 
-// The window's tooltip for the same texts: one line saying which step failed and why, or empty
-// when the count succeeds.
+// The window's tooltip for the same texts, in the sentences given (empty: English): one line
+// saying which step failed and why, or empty when the count succeeds.
 char* morvane_failure_reason(const char* n, std::size_t n_size, const char* k, std::size_t k_size,
                              const char* decimal, std::size_t decimal_size, const char* thousands,
-                             std::size_t thousands_size) {
-  return HandOver(
-      morvane::FailureReason(std::string_view(n, n_size), std::string_view(k, k_size),
-                             Separators(decimal, decimal_size, thousands, thousands_size)));
+                             std::size_t thousands_size, const char* sentences,
+                             std::size_t sentences_size) {
+  return Explained(
+      [](auto... args) { return morvane::FailureReason(args...); }, n, n_size, k, k_size, decimal,
+      decimal_size, thousands, thousands_size, sentences, sentences_size);
+}
+
+// Show Steps' text for the same texts, in the sentences given (empty: English): how N and K
+// were read, every step, and the result.
+char* morvane_explain_text(const char* n, std::size_t n_size, const char* k, std::size_t k_size,
+                           const char* decimal, std::size_t decimal_size, const char* thousands,
+                           std::size_t thousands_size, const char* sentences,
+                           std::size_t sentences_size) {
+  return Explained([](auto... args) { return morvane::ExplainText(args...); }, n, n_size, k,
+                   k_size, decimal, decimal_size, thousands, thousands_size, sentences,
+                   sentences_size);
+}
+
+// The English sentences joined by kSentenceSeparator: the keys of the page's translations.
+char* morvane_english_sentences() {
+  std::string joined;
+  for (const std::string& sentence : morvane::EnglishSentences()) {
+    joined += sentence;
+    joined += kSentenceSeparator;
+  }
+  joined.pop_back();
+  return HandOver(joined);
 }
 
 // The result box's text without its leading space and separators, for copying; empty when the
@@ -59,15 +114,6 @@ char* morvane_plain_number(const char* shown, std::size_t shown_size, const char
   return HandOver(morvane::PlainNumber(std::string_view(shown, shown_size),
                                        Separators(decimal, decimal_size, thousands, thousands_size))
                       .value_or(std::string()));
-}
-
-// Show Steps' text for the N and K texts: how they were read, every step, and the result.
-char* morvane_explain_text(const char* n, std::size_t n_size, const char* k, std::size_t k_size,
-                           const char* decimal, std::size_t decimal_size, const char* thousands,
-                           std::size_t thousands_size) {
-  return HandOver(
-      morvane::ExplainText(std::string_view(n, n_size), std::string_view(k, k_size),
-                           Separators(decimal, decimal_size, thousands, thousands_size)));
 }
 
 }  // extern "C"

@@ -27,22 +27,20 @@
     return { decimal: part('decimal', '.'), thousands: part('group', '') };
   }
 
-  // The texts of the controls under the window, in the window's translations.
-  const TEXTS = {
-    en: ['Copy Plain Number', 'Show Steps…', 'Steps', 'Close'],
-    it: ['Copia numero semplice', 'Mostra passaggi…', 'Passaggi', 'Chiudi'],
-    de: ['Reine Zahl kopieren', 'Schritte anzeigen…', 'Schritte', 'Schließen'],
-    fr: ['Copier le nombre brut', 'Afficher les étapes…', 'Étapes', 'Fermer'],
-  };
+  // The first of the user's languages that the page speaks, English when none is; the
+  // controls under the window speak it at once, the explanations once the module is there.
+  const language = Math.max(0, TRANSLATIONS.languages.indexOf(languages
+    .map((tag) => tag.slice(0, 2).toLowerCase())
+    .find((code) => TRANSLATIONS.languages.includes(code))));
   function translate() {
-    const language = languages.map((tag) => tag.slice(0, 2).toLowerCase())
-      .find((code) => code in TEXTS) || 'en';
-    const ids = ['cmdCopyNumber', 'cmdShowSteps', 'stepsTitle', 'cmdCloseSteps'];
-    ids.forEach((id, i) => {
-      const element = document.getElementById(id);
-      element.textContent = TEXTS[language][i];
-      element.lang = language;
+    document.documentElement.lang = TRANSLATIONS.languages[language];
+    ['cmdCopyNumber', 'cmdShowSteps', 'stepsTitle', 'cmdCloseSteps'].forEach((id, i) => {
+      document.getElementById(id).textContent = TRANSLATIONS.controls[i][language];
     });
+  }
+  function sentencesOf(instance) {
+    const rows = new Map(TRANSLATIONS.sentences.map((row) => [row[0], row[language]]));
+    return instance.englishSentences().map((english) => rows.get(english) || english);
   }
 
   // Below 384 px of width the window is drawn smaller as a whole, its layout unchanged.
@@ -53,7 +51,9 @@
   }
 
   const separators = browserSeparators();
+  let sentences = [];
   const module = MorvaneModule().then((instance) => {
+    sentences = sentencesOf(instance);
     document.documentElement.dataset.ready = 'true';
     performance.mark('morvane-ready');
     return instance;
@@ -80,7 +80,7 @@
   // with the result.
   function go(instance, nText, kText) {
     const text = instance.goCommand(nText, kText, separators);
-    const reason = instance.failureReason(nText, kText, separators);
+    const reason = instance.failureReason(nText, kText, separators, sentences);
     txtResult.value = text;
     showReason(reason);
     announcement.textContent = reason ? text + '. ' + reason : text;
@@ -131,7 +131,8 @@
   cmdShowSteps.addEventListener('click', () => {
     if (!lastGo) return;
     module.then((instance) => {
-      txtSteps.textContent = instance.explainText(lastGo.nText, lastGo.kText, separators);
+      txtSteps.textContent =
+        instance.explainText(lastGo.nText, lastGo.kText, separators, sentences);
       dlgSteps.showModal();
       txtSteps.scrollTo(0, 0);
       txtSteps.focus();

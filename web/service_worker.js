@@ -4,8 +4,8 @@
 'use strict';
 
 const CACHE = 'morvane-@PAGE_VERSION@';
-const FILES = ['./', 'index.html', 'page.css', 'page.js', 'morvane.js', 'manifest.webmanifest',
-  'icon.svg', 'icon.png'];
+const FILES = ['./', 'index.html', 'page.css', 'page.js', 'translations.js', 'morvane.js',
+  'manifest.webmanifest', 'icon.svg', 'icon.png'];
 
 self.addEventListener('install', (event) => {
   event.waitUntil(caches.open(CACHE)

@@ -1,7 +1,8 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Names the service worker's cache after a hash of everything it keeps (cmake -P, with PAGE_DIR).
 set(hashed "")
-foreach(file index.html page.css page.js morvane.js manifest.webmanifest icon.svg icon.png)
+foreach(file index.html page.css page.js translations.js morvane.js manifest.webmanifest icon.svg
+    icon.png)
   file(SHA256 ${PAGE_DIR}/${file} hash)
   string(APPEND hashed ${hash})
 endforeach()

@@ -46,13 +46,16 @@ FACES = '"Segoe UI", "Open Sans", "Noto Sans", "DejaVu Sans"'
 TAB_ORDER = ["txtResult", "cmdGo", "txtK", "txtN"]
 NAMES = {"txtN": "N", "txtK": "K", "txtResult": "Result", "cmdGo": "Go"}
 # What the browser fetches for the page, each file compressed as a server would send it.
-PAGE_FILES = ["index.html", "page.css", "page.js", "morvane.js"]
+PAGE_FILES = ["index.html", "page.css", "page.js", "translations.js", "morvane.js"]
 WEIGHT_LIMIT = 60 * 1024
 # Phone screens, width and height: the whole window shows, scaled, without sideways scrolling.
 PHONES = [(320, 568), (360, 640)]
-# Languages: the text of Copy Plain Number, and the thousands separator when it is known.
-LANGUAGES = [("de-DE", "Reine Zahl kopieren", "."), ("de-CH", "Reine Zahl kopieren", None),
-             ("fr-FR", "Copier le nombre brut", None), ("it-IT", "Copia numero semplice", None)]
+# Languages: the text of Copy Plain Number, the start of the reason for an "Error", and the
+# thousands separator when it is known (otherwise the browser's own, whatever it is).
+LANGUAGES = [("de-DE", "Reine Zahl kopieren", "Schritt 24 von 24", "."),
+             ("de-CH", "Reine Zahl kopieren", "Schritt 24 von 24", None),
+             ("fr-FR", "Copier le nombre brut", "Étape 24 sur 24", None),
+             ("it-IT", "Copia numero semplice", "Passaggio 24 di 24", None)]
 
 failures = []
 
@@ -413,7 +416,7 @@ def main():
     # the controls under the window.
     server = Server(page_dir)
     try:
-        for language, copy_text, known in LANGUAGES:
+        for language, copy_text, reason, known in LANGUAGES:
             driver = Driver(language)
             try:
                 driver.open(server.url)
@@ -422,9 +425,10 @@ def main():
                                       "1234567).find((p) => p.type === 'group').value;", language)
                 check(got == " 184" + group + "756" and group == (known or group),
                       "in %s Go shows %r, the browser groups with %r" % (language, got, group))
-                text = driver.script("return document.getElementById('cmdCopyNumber')"
-                                     ".textContent;")
-                check(text == copy_text, "in %s Copy Plain Number reads %r" % (language, text))
+                driver.go("49", "24")
+                texts = driver.script("return [cmdCopyNumber.textContent, reason.textContent];")
+                check(texts[0] == copy_text and texts[1].startswith(reason),
+                      "in %s Copy Plain Number and the reason read %r" % (language, texts))
             finally:
                 driver.quit()
     finally:
