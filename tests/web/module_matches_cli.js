@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Runs one table of Go command cases through the WebAssembly module under node and through
 // morvane-cli, in two locales, and requires the same result text on every line, and for each
-// "Error" among the odd texts the same reason as the last line of morvane-cli --explain.
+// "Error" among the odd texts the same reason as the last line of morvane-cli --explain and
+// the same explanation.
 // Usage: node module_matches_cli.js PAGE_DIR/morvane.js PATH/TO/morvane-cli CORPUS_DIR
 'use strict';
 
@@ -116,7 +117,8 @@ require(path.resolve(modulePath))().then((module) => {
     });
   }
   // The reason for each "Error" of the odd texts and the corpus, against the last line of
-  // morvane-cli --explain (one run per case), and no reason for a count.
+  // morvane-cli --explain (one run per case), the whole explanation against its output, and
+  // no reason for a count.
   let reasons = 0;
   for (const locale of LOCALES) {
     const env = { ...process.env, LC_ALL: locale.name };
@@ -137,6 +139,10 @@ require(path.resolve(modulePath))().then((module) => {
       if (reason !== lastLine && ++failures <= 20) {
         console.error(`${locale.name}: N ${JSON.stringify(n)}, K ${JSON.stringify(k)}: module ` +
           `reason ${JSON.stringify(reason)}, morvane-cli ${JSON.stringify(lastLine)}`);
+      }
+      if (module.explainText(n, k, locale.separators) !== explained && ++failures <= 20) {
+        console.error(`${locale.name}: N ${JSON.stringify(n)}, K ${JSON.stringify(k)}: the ` +
+          'module explains otherwise than morvane-cli --explain');
       }
     });
   }
