@@ -79,9 +79,9 @@ char* morvane_failure_reason(const char* n, std::size_t n_size, const char* k, s
                              const char* decimal, std::size_t decimal_size, const char* thousands,
                              std::size_t thousands_size, const char* sentences,
                              std::size_t sentences_size) {
-  return Explained(
-      [](auto... args) { return morvane::FailureReason(args...); }, n, n_size, k, k_size, decimal,
-      decimal_size, thousands, thousands_size, sentences, sentences_size);
+  return Explained([](auto... args) { return morvane::FailureReason(args...); }, n, n_size, k,
+                   k_size, decimal, decimal_size, thousands, thousands_size, sentences,
+                   sentences_size);
 }
 
 // Show Steps' text for the same texts, in the sentences given (empty: English): how N and K
@@ -90,9 +90,8 @@ char* morvane_explain_text(const char* n, std::size_t n_size, const char* k, std
                            const char* decimal, std::size_t decimal_size, const char* thousands,
                            std::size_t thousands_size, const char* sentences,
                            std::size_t sentences_size) {
-  return Explained([](auto... args) { return morvane::ExplainText(args...); }, n, n_size, k,
-                   k_size, decimal, decimal_size, thousands, thousands_size, sentences,
-                   sentences_size);
+  return Explained([](auto... args) { return morvane::ExplainText(args...); }, n, n_size, k, k_size,
+                   decimal, decimal_size, thousands, thousands_size, sentences, sentences_size);
 }
 
 // The English sentences joined by kSentenceSeparator: the keys of the page's translations.

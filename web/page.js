@@ -51,8 +51,12 @@
   }
 
   const separators = browserSeparators();
+  // The module once it is there, with the sentences in the page's language; the commands
+  // under the window are enabled only after it is.
+  let loaded = null;
   let sentences = [];
   const module = MorvaneModule().then((instance) => {
+    loaded = instance;
     sentences = sentencesOf(instance);
     document.documentElement.dataset.ready = 'true';
     performance.mark('morvane-ready');
@@ -71,8 +75,8 @@
   }
 
   // Copy Plain Number is offered only while the box holds a result.
-  function offerCopy(instance) {
-    cmdCopyNumber.disabled = !instance.plainNumber(txtResult.value, separators);
+  function plainNumber() {
+    return loaded ? loaded.plainNumber(txtResult.value, separators) : '';
   }
 
   // The result, and as the window does, the reason for an "Error" as the result box's tooltip;
@@ -86,7 +90,7 @@
     announcement.textContent = reason ? text + '. ' + reason : text;
     lastGo = { nText, kText };
     cmdShowSteps.disabled = false;
-    offerCopy(instance);
+    cmdCopyNumber.disabled = !plainNumber();
   }
 
   // The texts are read at the click, even while the module is still loading.
@@ -100,7 +104,7 @@
   // The reason belongs to the result it explains, not to what the user types over it.
   txtResult.addEventListener('input', () => {
     showReason('');
-    module.then(offerCopy);
+    cmdCopyNumber.disabled = !plainNumber();
   });
 
   // Where the asynchronous clipboard is missing or refused, the copy command of the document.
@@ -121,22 +125,18 @@
     navigator.clipboard.writeText(text).catch(copyCommand);
   }
 
+  // Within the click, as some browsers let only a user's gesture write the clipboard.
   cmdCopyNumber.addEventListener('click', () => {
-    module.then((instance) => {
-      const plain = instance.plainNumber(txtResult.value, separators);
-      if (plain) copyText(plain);
-    });
+    const plain = plainNumber();
+    if (plain) copyText(plain);
   });
 
   cmdShowSteps.addEventListener('click', () => {
-    if (!lastGo) return;
-    module.then((instance) => {
-      txtSteps.textContent =
-        instance.explainText(lastGo.nText, lastGo.kText, separators, sentences);
-      dlgSteps.showModal();
-      txtSteps.scrollTo(0, 0);
-      txtSteps.focus();
-    });
+    if (!loaded || !lastGo) return;
+    txtSteps.textContent = loaded.explainText(lastGo.nText, lastGo.kText, separators, sentences);
+    dlgSteps.showModal();
+    txtSteps.scrollTo(0, 0);
+    txtSteps.focus();
   });
 
   translate();
