@@ -45,9 +45,10 @@ const TRANSLATIONS = {
       'rundet das Produkt auf vier Dezimalstellen; der Quotient ist das Produkt geteilt durch i\n' +
       'in doppelter Genauigkeit, und der neue laufende Wert ist der Quotient, auf vier\n' +
       'Dezimalstellen gerundet.',
-    'L\'étape i multiplie la valeur courante, d\'abord 1, par le facteur N - (K - i) et arrondit\n' +
-      'le produit à quatre décimales ; le quotient est le produit divisé par i en double\n' +
-      'précision, et la nouvelle valeur courante est le quotient arrondi à quatre décimales.'],
+    'L\'étape i multiplie la valeur courante, d\'abord 1, par le facteur N - (K - i) et\n' +
+      'arrondit le produit à quatre décimales ; le quotient est le produit divisé par i en\n' +
+      'double précision, et la nouvelle valeur courante est le quotient arrondi à quatre\n' +
+      'décimales.'],
     ['Step', 'Passaggio', 'Schritt', 'Étape'],
     ['Factor', 'Fattore', 'Faktor', 'Facteur'],
     ['Product', 'Prodotto', 'Produkt', 'Produit'],

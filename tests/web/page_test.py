@@ -141,7 +141,8 @@ class Driver:
 
     def tap(self, element_id):
         """A finger's tap in the middle of the element."""
-        point = self.script("const r = document.getElementById(arguments[0]).getBoundingClientRect();"
+        point = self.script("const r = document.getElementById(arguments[0])"
+                            ".getBoundingClientRect();"
                             "return {x: r.x + r.width / 2, y: r.y + r.height / 2};", element_id)
         for kind, points in (("touchStart", [point]), ("touchEnd", [])):
             self.cdp("Input.dispatchTouchEvent", {"type": kind, "touchPoints": points})
@@ -309,7 +310,7 @@ def check_phones(driver):
         page, window = driver.script("const r = document.querySelector('.window')"
                                      ".getBoundingClientRect(); return [document.documentElement"
                                      ".scrollWidth, [r.left, r.top, r.right, r.bottom]];")
-        check(page <= width and min(window) >= 0 and window[2:] <= [width, height],
+        check(page <= width and min(window) >= 0 and window[2] <= width and window[3] <= height,
               "at %dx%d the page is %d px wide, the window at %s" % (width, height, page, window))
         driver.type_into("txtN", "20")
         driver.type_into("txtK", "10")
