@@ -48,8 +48,9 @@ NAMES = {"txtN": "N", "txtK": "K", "txtResult": "Result", "cmdGo": "Go"}
 # What the browser fetches for the page, each file compressed as a server would send it.
 PAGE_FILES = ["index.html", "page.css", "page.js", "translations.js", "morvane.js"]
 WEIGHT_LIMIT = 60 * 1024
-# Phone screens, width and height: the whole window shows, scaled, without sideways scrolling.
-PHONES = [(320, 568), (360, 640)]
+# Phone screens, width and height: the whole window shows without sideways scrolling, scaled
+# below 384 px, at the layout's pixels from there on.
+PHONES = [(320, 568), (360, 640), (384, 640)]
 # Languages: the text of Copy Plain Number, the start of the reason for an "Error", and the
 # thousands separator when it is known (otherwise the browser's own, whatever it is).
 LANGUAGES = [("de-DE", "Reine Zahl kopieren", "Schritt 24 von 24", "."),
@@ -312,6 +313,8 @@ def check_phones(driver):
                                      ".scrollWidth, [r.left, r.top, r.right, r.bottom]];")
         check(page <= width and min(window) >= 0 and window[2] <= width and window[3] <= height,
               "at %dx%d the page is %d px wide, the window at %s" % (width, height, page, window))
+        if width >= 384:
+            check_layout(driver)
         driver.type_into("txtN", "20")
         driver.type_into("txtK", "10")
         got = driver.result_after(lambda: driver.tap("cmdGo"))
