@@ -6,6 +6,8 @@
 # running.
 set -euo pipefail
 export WINEPREFIX=${1:-$WINEPREFIX} WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+# A server left running in the old prefix would outlive it, serving a deleted folder.
+if [ -d "$WINEPREFIX" ]; then wineserver -k 2>/dev/null || true; fi
 rm -rf "$WINEPREFIX"
 mkdir -p "$WINEPREFIX"
 wineboot -i >/dev/null 2>&1
