@@ -5,6 +5,7 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <initializer_list>
 #include <vector>
 
 #include "morvane/count_trace.h"
@@ -15,11 +16,11 @@ namespace morvane {
 namespace {
 
 // Enough of a text to recognise it; a box may hold thousands of characters.
-constexpr std::size_t kQuotedBytes = 40;
+constexpr std::size_t kEscapedBytes = 40;
 
-std::string Quoted(std::string_view text) {
-  std::string quoted = "\"";
-  std::size_t end = std::min(text.size(), kQuotedBytes);
+std::string Escaped(std::string_view text) {
+  std::string quoted;
+  std::size_t end = std::min(text.size(), kEscapedBytes);
   // Never cut a UTF-8 sequence: back up to the byte that starts one.
   while (end < text.size() && end > 0 && (static_cast<unsigned char>(text[end]) & 0xC0) == 0x80) {
     --end;
@@ -42,7 +43,6 @@ std::string Quoted(std::string_view text) {
     }
   }
   if (end < text.size()) quoted += "...";
-  quoted += '"';
   return quoted;
 }
 
@@ -55,8 +55,13 @@ std::size_t DisplayWidth(std::string_view text) {
 
 class Writer {
  public:
-  Writer(std::string_view n_text, std::string_view k_text, const NumberSeparators& separators)
-      : n_text_(n_text), k_text_(k_text), separators_(separators) {}
+  Writer(std::string_view n_text, std::string_view k_text, const NumberSeparators& separators,
+         const ExplainSentences& sentences)
+      : n_text_(n_text), k_text_(k_text), separators_(separators), sentences_(sentences) {}
+
+  std::string Say(Sentence sentence, std::initializer_list<std::string_view> args = {}) const {
+    return FillSentence(SentenceText(sentences_, sentence), args);
+  }
 
   std::string Number(Currency value) const {
     return GroupedText(ExactUnitsText(value.units()), separators_);
@@ -67,52 +72,55 @@ class Writer {
   std::string Whole(std::int64_t value) const {
     return GroupedText(std::to_string(value), separators_);
   }
-  // "beyond the largest value 922,337,203,685,477.5807"
-  std::string Beyond(const CountFailure& failure, std::string_view what) const {
-    return (failure.value.starts_with('-') ? "below the smallest " : "beyond the largest ") +
-           std::string(what) + " " + GroupedText(failure.limit, separators_);
+  // "beyond the largest value 922,337,203,685,477.5807": above names the bound above the
+  // range, below the one under it.
+  std::string Beyond(const CountFailure& failure, Sentence above, Sentence below) const {
+    return Say(failure.value.starts_with('-') ? below : above,
+               {GroupedText(failure.limit, separators_)});
+  }
+  std::string BeyondValue(const CountFailure& failure) const {
+    return Beyond(failure, Sentence::kBeyondLargestValue, Sentence::kBelowSmallestValue);
   }
 
   std::string Reason(const CountTrace& trace) const {
     const CountFailure& failure = *trace.failure;
     const TracedStep step = trace.failing_step.value_or(
         trace.completed.empty() ? TracedStep{} : trace.completed.back());
-    const std::string in_step = "Step " + Whole(step.i) + " of " + Whole(trace.steps) + ", ";
+    const std::string i = Whole(step.i);
+    const std::string steps = Whole(trace.steps);
     const std::string value = GroupedText(failure.value, separators_);
     switch (failure.operation) {
       case CountOperation::kReadN:
       case CountOperation::kReadK: {
         const bool is_n = failure.operation == CountOperation::kReadN;
-        std::string reason =
-            std::string("Reading ") + (is_n ? "N: " : "K: ") + Quoted(is_n ? n_text_ : k_text_);
-        if (failure.value.empty()) return reason + " is too large for a double.";
-        return reason + " reads as " + value + ", " + Beyond(failure, "value") + ".";
+        const std::string which = is_n ? "N" : "K";
+        const std::string text = Escaped(is_n ? n_text_ : k_text_);
+        if (failure.value.empty()) return Say(Sentence::kReasonReadTooLarge, {which, text});
+        return Say(Sentence::kReasonRead, {which, text, value, BeyondValue(failure)});
       }
       case CountOperation::kStepCount:
-        return "Rounding K to the number of steps: " + Number(*trace.k) + " rounds to " + value +
-               ", " + Beyond(failure, "number of steps") + ".";
+        return Say(Sentence::kReasonStepCount, {Number(*trace.k), value,
+                                                Beyond(failure, Sentence::kBeyondLargestStepCount,
+                                                       Sentence::kBelowSmallestStepCount)});
       case CountOperation::kFactor:
-        return in_step + "the factor: N - (K - i) = " + Number(*trace.n) + " - (" +
-               Number(*trace.k) + " - " + Whole(step.i) + ") is " + value + ", " +
-               Beyond(failure, "value") + ".";
+        return Say(Sentence::kReasonFactor,
+                   {i, steps, Number(*trace.n), Number(*trace.k), i, value, BeyondValue(failure)});
       case CountOperation::kProduct: {
         const std::size_t done = trace.completed.size();
         const Currency running =
             done == 0 ? Currency::FromShort(1) : trace.completed[done - 1].running;
-        return in_step + "the product: the running value " + Number(running) +
-               " times the factor " + Number(step.factor) + " is " + value + ", " +
-               Beyond(failure, "value") + ".";
+        return Say(Sentence::kReasonProduct,
+                   {i, steps, Number(running), Number(step.factor), value, BeyondValue(failure)});
       }
       case CountOperation::kDivision:
-        return in_step + "the quotient: the product " + Number(step.product) + " divided by " +
-               Whole(step.i) + " failed the floating-point check.";
+        return Say(Sentence::kReasonDivision, {i, steps, Number(step.product), i});
       case CountOperation::kConversion:
-        return in_step + "rounding the quotient back: the product " + Number(step.product) +
-               " divided by " + Whole(step.i) + " is " + value + ", " + Beyond(failure, "value") +
-               ".";
+        return Say(Sentence::kReasonConversion,
+                   {i, steps, Number(step.product), i, value, BeyondValue(failure)});
       case CountOperation::kCounter:
-        return in_step + "the step counter: " + Whole(step.i) + " + 1 is " + value + ", " +
-               Beyond(failure, "step counter") + ".";
+        return Say(Sentence::kReasonCounter, {i, steps, i, value,
+                                              Beyond(failure, Sentence::kBeyondLargestCounter,
+                                                     Sentence::kBelowSmallestCounter)});
     }
     return {};
   }
@@ -128,14 +136,16 @@ class Writer {
     if (computed >= 4) cells[4] = Number(step.running);
     if (failing) {
       cells[computed + 1] =
-          trace.failure->kind == ErrorKind::kFloatingPoint ? "failed" : "overflow";
+          Say(trace.failure->kind == ErrorKind::kFloatingPoint ? Sentence::kCellFailed
+                                                               : Sentence::kCellOverflow);
     }
     return cells;
   }
 
   std::string Table(const CountTrace& trace) const {
     std::vector<std::array<std::string, 5>> rows{
-        {"Step", "Factor", "Product", "Quotient", "Running value"}};
+        {Say(Sentence::kColumnStep), Say(Sentence::kColumnFactor), Say(Sentence::kColumnProduct),
+         Say(Sentence::kColumnQuotient), Say(Sentence::kColumnRunning)}};
     rows.reserve(trace.completed.size() + 2);
     for (const TracedStep& step : trace.completed) rows.push_back(Row(step, trace, false));
     if (trace.failing_step) rows.push_back(Row(*trace.failing_step, trace, true));
@@ -166,34 +176,29 @@ class Writer {
 
   std::string Explanation(const CountTrace& trace) const {
     std::string text;
-    if (trace.n) text += "N: " + Quoted(n_text_) + " reads as " + Number(*trace.n) + ".\n";
+    if (trace.n) text += Say(Sentence::kReadsAs, {"N", Escaped(n_text_), Number(*trace.n)}) + "\n";
     if (trace.k) {
-      text += "K: " + Quoted(k_text_) + " reads as " + Number(*trace.k);
+      Sentence sentence = Sentence::kReadsAsSteps;
       if (trace.failure && trace.failure->operation == CountOperation::kStepCount) {
-        text += ".\n";
+        sentence = Sentence::kReadsAs;
       } else if (trace.steps < 1) {
-        text += ", which rounds to " + Whole(trace.steps) +
-                " steps: with fewer than one step the count is 1.\n";
-      } else {
-        text += ", which rounds to " + Whole(trace.steps) +
-                (trace.steps == 1 ? " step.\n" : " steps.\n");
+        sentence = Sentence::kReadsAsNoSteps;
+      } else if (trace.steps == 1) {
+        sentence = Sentence::kReadsAsOneStep;
       }
+      text += Say(sentence, {"K", Escaped(k_text_), Number(*trace.k), Whole(trace.steps)}) + "\n";
     }
     if (!trace.completed.empty() || trace.failing_step) {
-      text +=
-          "Step i multiplies the running value, at first 1, by the factor N - (K - i) and rounds\n"
-          "the product to four decimals; the quotient is the product divided by i in double\n"
-          "precision, and the new running value is the quotient rounded to four decimals.\n";
+      text += Say(Sentence::kMethod) + "\n";
       text += Table(trace);
     }
     if (trace.count) {
-      text += "The count is " + Number(*trace.count) + "; the result box shows \"" +
-              Shown(*trace.count) + "\".\n";
+      text += Say(Sentence::kCountShown, {Number(*trace.count), Shown(*trace.count)}) + "\n";
       if (const std::string reason = ResultReason(*trace.count); !reason.empty()) {
         text += reason + "\n";
       }
     } else {
-      text += "The result box shows \"Error\".\n" + Reason(trace) + "\n";
+      text += Say(Sentence::kErrorShown, {"Error"}) + "\n" + Reason(trace) + "\n";
     }
     return text;
   }
@@ -209,7 +214,7 @@ class Writer {
   // Why a count that succeeded still shows "Error": its formatting failed.
   std::string ResultReason(Currency count) const {
     if (Shown(count) != "Error") return {};
-    return "Writing the count " + Number(count) + " as the result box shows it failed.";
+    return Say(Sentence::kWritingFailed, {Number(count)});
   }
 
  private:
@@ -230,20 +235,21 @@ class Writer {
   std::string_view n_text_;
   std::string_view k_text_;
   const NumberSeparators& separators_;
+  const ExplainSentences& sentences_;
 };
 
 }  // namespace
 
 std::string FailureReason(std::string_view n_text, std::string_view k_text,
-                          const NumberSeparators& separators) {
-  const Writer writer(n_text, k_text, separators);
+                          const NumberSeparators& separators, const ExplainSentences& sentences) {
+  const Writer writer(n_text, k_text, separators, sentences);
   const CountTrace trace = TraceCount(n_text, k_text);
   return trace.count ? writer.ResultReason(*trace.count) : writer.Reason(trace);
 }
 
 std::string ExplainText(std::string_view n_text, std::string_view k_text,
-                        const NumberSeparators& separators) {
-  return Writer(n_text, k_text, separators).Explanation(TraceCount(n_text, k_text));
+                        const NumberSeparators& separators, const ExplainSentences& sentences) {
+  return Writer(n_text, k_text, separators, sentences).Explanation(TraceCount(n_text, k_text));
 }
 
 }  // namespace morvane

@@ -60,6 +60,16 @@ const std::vector<ReasonCase> kReasonCases = {
 INSTANTIATE_TEST_SUITE_P(Table, FailureReasonTest, testing::ValuesIn(kReasonCases),
                          [](const auto& info) { return std::string(info.param.name); });
 
+// A front end's table is used, and a box text that holds a placeholder is not filled in.
+TEST(FailureReasonTest, SpeaksTheFrontEndsSentences) {
+  ExplainSentences german = EnglishSentences();
+  german[static_cast<std::size_t>(Sentence::kReasonRead)] = "%1 liest „%2“ als %3, %4.";
+  german[static_cast<std::size_t>(Sentence::kBeyondLargestValue)] = "über dem größten Wert %1";
+  EXPECT_EQ(FailureReason("1e15 %1", "2", kCommaPoint, german),
+            "N liest „1e15 %1“ als 1.000.000.000.000.000, über dem größten Wert "
+            "922.337.203.685.477,5807.");
+}
+
 struct ExplainCase {
   const char* name;
   std::string n_text;

@@ -6,6 +6,7 @@
 #include <string>
 #include <string_view>
 
+#include "morvane/explain_sentences.h"
 #include "morvane/number_separators.h"
 
 namespace morvane {
@@ -13,14 +14,16 @@ namespace morvane {
 // Every number in these texts is written exactly, its whole digits grouped with the
 // separators, and with all four decimals when it has a fraction (a double quotient with all
 // of its decimals). Texts read from the boxes are quoted, with control characters escaped
-// ("\t", "\x01") and anything past 40 bytes left out ("...").
+// ("\t", "\x01") and anything past 40 bytes left out ("..."). The words are the sentences of
+// the table given, English unless a front end passes its user's language.
 
 // One line saying which step and operation failed and why; empty when the count succeeds.
 // Example (separators "." and ","): ("49", "24") gives "Step 24 of 24, the product: the running
 // value 30,957,699,535,776 times the factor 49 is 1,516,927,277,253,024, beyond the largest
 // value 922,337,203,685,477.5807."
 std::string FailureReason(std::string_view n_text, std::string_view k_text,
-                          const NumberSeparators& separators);
+                          const NumberSeparators& separators,
+                          const ExplainSentences& sentences = EnglishSentences());
 
 // The whole explanation, lines ending in "\n": how N and K were read, one table row per step
 // (columns right-aligned, counting one column per character), and the result as the window
@@ -30,6 +33,7 @@ std::string FailureReason(std::string_view n_text, std::string_view k_text,
 // 1, 3.5000, 3.5000, 3.5000, 3.5000 and 2, 4.5000, 15.7500, 7.8750, 7.8750, and ends with the
 // count 7.8750 shown as " 8".
 std::string ExplainText(std::string_view n_text, std::string_view k_text,
-                        const NumberSeparators& separators);
+                        const NumberSeparators& separators,
+                        const ExplainSentences& sentences = EnglishSentences());
 
 }  // namespace morvane
