@@ -38,7 +38,8 @@ HFONT DesignFont(int hundredths_of_point, int dpi) {
 // keeps it out of the taskbar, and the control that had the focus when it was last active.
 class MainWindow {
  public:
-  explicit MainWindow(HWND owner) : owner_(owner) {}
+  MainWindow(HWND owner, ExplainSentences sentences)
+      : owner_(owner), sentences_(std::move(sentences)) {}
   MainWindow(const MainWindow&) = delete;
   MainWindow& operator=(const MainWindow&) = delete;
   ~MainWindow() {
@@ -65,6 +66,8 @@ class MainWindow {
   HWND focus_ = nullptr;
   std::array<HFONT, kFontSizes.size()> fonts_{};
   std::wstring tooltip_text_;
+  // The explanation's sentences in the user's language, for the tooltip and Show Steps.
+  ExplainSentences sentences_;
 };
 
 // The result box keeps its own menu from opening: the window opens its own.
@@ -138,7 +141,7 @@ void MainWindow::Go() {
   const std::string k_text = TextOf(Control(kKBox));
   const NumberSeparators separators = UserSeparators();
   SetWindowTextW(Control(kResultBox), WideFromUtf8(GoCommand(n_text, k_text, separators)).c_str());
-  SetTooltip(WideFromUtf8(FailureReason(n_text, k_text, separators)));
+  SetTooltip(WideFromUtf8(FailureReason(n_text, k_text, separators, sentences_)));
 }
 
 void MainWindow::SetTooltip(std::wstring text) {
@@ -204,8 +207,8 @@ void MainWindow::Command(int id) {
       CopyPlainNumber();
       break;
     case kShowSteps:
-      ShowSteps(window_,
-                ExplainText(TextOf(Control(kNBox)), TextOf(Control(kKBox)), UserSeparators()));
+      ShowSteps(window_, ExplainText(TextOf(Control(kNBox)), TextOf(Control(kKBox)),
+                                     UserSeparators(), sentences_));
       break;
     default:
       break;
@@ -303,7 +306,7 @@ HWND CreateMainWindow(HINSTANCE instance) {
   const HWND owner =
       CreateWindowExW(0, L"STATIC", L"", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr, instance, nullptr);
   if (owner == nullptr) return nullptr;
-  auto state = std::make_unique<MainWindow>(owner);
+  auto state = std::make_unique<MainWindow>(owner, LoadedSentences(instance));
   const HWND window = CreateWindowExW(kExtendedStyle, kClassName, L"MORVANE", kStyle, CW_USEDEFAULT,
                                       CW_USEDEFAULT, 0, 0, owner, nullptr, instance, state.get());
   if (window == nullptr) return nullptr;  // WM_NCDESTROY already deleted the state.

@@ -20,4 +20,13 @@ std::wstring LoadedString(HINSTANCE instance, int id) {
   return {text, static_cast<std::size_t>(length > 0 ? length : 0)};
 }
 
+ExplainSentences LoadedSentences(HINSTANCE instance) {
+  ExplainSentences sentences = EnglishSentences();
+  for (std::size_t i = 0; i < sentences.size(); ++i) {
+    const std::wstring text = LoadedString(instance, kFirstSentence + static_cast<int>(i));
+    if (!text.empty()) sentences[i] = Utf8FromWide(text);
+  }
+  return sentences;
+}
+
 }  // namespace morvane::win32

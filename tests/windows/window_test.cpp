@@ -9,8 +9,10 @@
 
 #include <string>
 
+#include "morvane/explain_sentences.h"
 #include "morvane/main_window.h"
 #include "morvane/wide_text.h"
+#include "window_text.h"
 
 namespace morvane::win32 {
 namespace {
@@ -246,6 +248,40 @@ INSTANTIATE_TEST_SUITE_P(
                     GoCase{"5", "2.5", Trigger::kClick, L".", L",", " 8", "", "8"},
                     GoCase{"1000000", "1", Trigger::kClick, L".", L",", " 1.000.000", "",
                            "1000000"}));
+
+// The English string table holds the explanation's own English sentences, one for one.
+TEST(WindowTexts, EnglishSentencesMatchTheTable) {
+  const HINSTANCE instance = GetModuleHandleW(nullptr);
+  if (PRIMARYLANGID(GetUserDefaultUILanguage()) != LANG_ENGLISH) GTEST_SKIP() << "not English";
+  const ExplainSentences loaded = LoadedSentences(instance);
+  for (std::size_t i = 0; i < kSentenceCount; ++i) {
+    EXPECT_EQ(loaded[i], EnglishSentences()[i]) << "sentence " << i;
+  }
+}
+
+// Run once in each language (CTest sets LC_ALL, which Wine takes as the user's language).
+TEST(WindowTexts, InTheUserLanguage) {
+  struct LanguageCase {
+    WORD language;
+    const char* copy_plain_number;
+    const char* step_column;
+  };
+  constexpr LanguageCase kCases[] = {
+      {LANG_ENGLISH, "Copy Plain &Number", "Step"},
+      {LANG_ITALIAN, "Copia &numero semplice", "Passaggio"},
+      {LANG_GERMAN, "Reine &Zahl kopieren", "Schritt"},
+      {LANG_FRENCH, "Copier le &nombre brut", "\u00C9tape"},
+  };
+  const WORD language = PRIMARYLANGID(GetUserDefaultUILanguage());
+  const HINSTANCE instance = GetModuleHandleW(nullptr);
+  for (const LanguageCase& c : kCases) {
+    if (c.language != language) continue;
+    EXPECT_EQ(Utf8FromWide(LoadedString(instance, kCopyPlainNumber)), c.copy_plain_number);
+    EXPECT_EQ(SentenceText(LoadedSentences(instance), Sentence::kColumnStep), c.step_column);
+    return;
+  }
+  FAIL() << "no texts for language " << language;
+}
 
 }  // namespace
 }  // namespace morvane::win32
