@@ -56,6 +56,8 @@ class MainWindow {
   void DeleteFonts();
   void Go();
   void SetTooltip(std::wstring text);
+  // The result box as the tooltip's tool, with the current text.
+  TTTOOLINFOW ResultTool();
   void ShowResultMenu(LPARAM screen_point);
   void Command(int id);
   void CopyPlainNumber();
@@ -95,15 +97,20 @@ void MainWindow::Create(HWND window) {
   tooltip_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr,
                              WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, CW_USEDEFAULT, CW_USEDEFAULT,
                              CW_USEDEFAULT, CW_USEDEFAULT, window, nullptr, instance, nullptr);
-  TTTOOLINFOW tool{};
-  tool.cbSize = sizeof(tool);
+  TTTOOLINFOW tool = ResultTool();
   tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
-  tool.hwnd = window;
-  tool.uId = reinterpret_cast<UINT_PTR>(Control(kResultBox));
-  tool.lpszText = tooltip_text_.data();
   SendMessageW(tooltip_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
   focus_ = Control(kResultBox);
   Layout(static_cast<int>(GetDpiForWindow(window)));
+}
+
+TTTOOLINFOW MainWindow::ResultTool() {
+  TTTOOLINFOW tool{};
+  tool.cbSize = sizeof(tool);
+  tool.hwnd = window_;
+  tool.uId = reinterpret_cast<UINT_PTR>(Control(kResultBox));
+  tool.lpszText = tooltip_text_.data();
+  return tool;
 }
 
 void MainWindow::DeleteFonts() {
@@ -146,11 +153,7 @@ void MainWindow::Go() {
 
 void MainWindow::SetTooltip(std::wstring text) {
   tooltip_text_ = std::move(text);
-  TTTOOLINFOW tool{};
-  tool.cbSize = sizeof(tool);
-  tool.hwnd = window_;
-  tool.uId = reinterpret_cast<UINT_PTR>(Control(kResultBox));
-  tool.lpszText = tooltip_text_.data();
+  TTTOOLINFOW tool = ResultTool();
   SendMessageW(tooltip_, TTM_UPDATETIPTEXTW, 0, reinterpret_cast<LPARAM>(&tool));
 }
 
@@ -310,7 +313,7 @@ HWND CreateMainWindow(HINSTANCE instance) {
   const HWND window = CreateWindowExW(kExtendedStyle, kClassName, L"MORVANE", kStyle, CW_USEDEFAULT,
                                       CW_USEDEFAULT, 0, 0, owner, nullptr, instance, state.get());
   if (window == nullptr) return nullptr;  // WM_NCDESTROY already deleted the state.
-  state.release();
+  static_cast<void>(state.release());  // Deleted at WM_NCDESTROY.
   Centre(window);
   return window;
 }
