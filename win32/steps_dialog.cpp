@@ -39,7 +39,10 @@ INT_PTR CALLBACK StepsProc(HWND dialog, UINT message, WPARAM w_param, LPARAM l_p
       const HWND box = GetDlgItem(dialog, kStepsText);
       SendMessageW(box, WM_SETFONT, reinterpret_cast<WPARAM>(steps->font), FALSE);
       SetWindowTextW(box, steps->text.c_str());
-      return TRUE;
+      // Opened at its first line, nothing selected; a dialog would select it all.
+      SetFocus(box);
+      SendMessageW(box, EM_SETSEL, 0, 0);
+      return FALSE;
     }
     case WM_COMMAND:
       if (LOWORD(w_param) == IDCANCEL || LOWORD(w_param) == IDOK) EndDialog(dialog, 0);
