@@ -3,7 +3,9 @@
 """morvane-cli.exe under Wine against the Linux morvane-cli: the same output, errors and exit
 status on one generated corpus, through standard input (sent to Windows with CR LF line ends),
 with --raw and --strict, in English and German, on every morvane-cli fuzzing corpus file, and
-for operands, --explain and the options. Windows' output lines must end in CR LF.
+for operands (non-ASCII ones too), --explain and the options. Windows' output lines must end
+in CR LF. Wine reads its arguments in the Unix locale's character set, so the English runs use
+C.UTF-8, which Wine takes for English (United States).
 
 Usage: cli_matches_linux.py WINE MORVANE_CLI_EXE LINUX_MORVANE_CLI FUZZ_CORPUS_DIR"""
 import os
@@ -51,7 +53,7 @@ failures = []
 compared = 0
 
 
-def compare(name, args, lines_or_bytes, locale="C.UTF-8", windows_locale="en_US.UTF-8"):
+def compare(name, args, lines_or_bytes, locale="C.UTF-8", windows_locale="C.UTF-8"):
     global compared
     if isinstance(lines_or_bytes, list):
         linux_input = "".join(line + "\n" for line in lines_or_bytes).encode()
@@ -89,6 +91,7 @@ for args in (["20", "10"], ["-5", "3"], ["--", "-5", "3"], ["--raw", "5", "2.5"]
              ["--strict", "10 apples", "3"], ["--explain", "49", "24"],
              ["--explain", "5", "2.5"], ["--explain", "20 apples", "1e3"],
              ["--explain", "32767", "32767"], ["--explain", "abc", ""], ["--explain"],
+             ["--explain", "\u00fc20", "\u00e9\u20ac"], ["--strict", "20\u00a0", "3"],
              ["--version"], ["--help"], ["-h"], ["--bogus"], ["1"], ["1", "2", "3"]):
     compare(" ".join(args), args, b"")
 
