@@ -52,6 +52,11 @@ def run(program, args, data, locale):
 failures = []
 compared = 0
 
+# The first program in a prefix starts Wine's own services, which inherit its output pipes and
+# would hold them open after it ends: start them here, on no pipe of ours.
+subprocess.run([wine, "cmd", "/c", "exit", "0"], stdin=subprocess.DEVNULL,
+               stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL, check=False)
+
 
 def compare(name, args, lines_or_bytes, locale="C.UTF-8", windows_locale="C.UTF-8"):
     global compared

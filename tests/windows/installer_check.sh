@@ -12,6 +12,8 @@ key='HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\Morvane'
 menu_entry="$drive_c/ProgramData/Microsoft/Windows/Start Menu/Programs/Morvane.lnk"
 fail() { echo "FAIL: $*" >&2; exit 1; }
 
+# Wine's services start with the first program and keep its output open: start them apart.
+wine cmd /c exit 0 </dev/null >/dev/null 2>&1
 rm -rf "$folder"
 wine "$installer" /S '/D=C:\MorvaneTest'
 for file in morvane.exe morvane-cli.exe uninstall.exe; do
