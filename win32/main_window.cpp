@@ -313,7 +313,7 @@ HWND CreateMainWindow(HINSTANCE instance) {
   const HWND window = CreateWindowExW(kExtendedStyle, kClassName, L"MORVANE", kStyle, CW_USEDEFAULT,
                                       CW_USEDEFAULT, 0, 0, owner, nullptr, instance, state.get());
   if (window == nullptr) return nullptr;  // WM_NCDESTROY already deleted the state.
-  static_cast<void>(state.release());  // Deleted at WM_NCDESTROY.
+  static_cast<void>(state.release());     // Deleted at WM_NCDESTROY.
   Centre(window);
   return window;
 }
