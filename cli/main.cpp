@@ -2,6 +2,11 @@
 // morvane-cli: the Go command of Morvane for scripts and the terminal.
 #include <unistd.h>
 
+#if defined(_WIN32)
+#include <fcntl.h>
+#include <io.h>
+#endif
+
 #include <algorithm>
 #include <new>
 #include <string_view>
@@ -14,6 +19,12 @@
 #include "morvane/user_locale.h"
 
 int main(int argc, char** argv) {
+#if defined(_WIN32)
+  // Windows reads standard input as text by default, which ends it at the first Ctrl+Z byte
+  // and loses every line after it; the lines drop their carriage returns themselves. Output
+  // stays text, so its lines end in CR LF as Windows text does.
+  _setmode(STDIN_FILENO, _O_BINARY);
+#endif
   try {
     const std::vector<std::string_view> arguments(argv + (argc > 0 ? 1 : 0), argv + argc);
     morvane::FdSource input(STDIN_FILENO);

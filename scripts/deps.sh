@@ -30,6 +30,12 @@ MORVANE_BENCH_PACKAGES=(hyperfine)
 # and the headless browser with its WebDriver for the page's tests (scripts/web, scripts/test).
 MORVANE_WEB_PACKAGES=(cmake ninja-build emscripten nodejs node-acorn python3 chromium
   chromium-driver)
+# The Windows programs (scripts/windows): the MinGW-w64 cross compiler with posix threads and
+# its binutils, GoogleTest's sources to build it for Windows, Wine to run the programs and
+# their tests, NSIS and zip for the installer and the archive, icoutils to read the resources
+# back, python3 for the checks.
+MORVANE_WINDOWS_PACKAGES=(cmake ninja-build g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
+  googletest wine wine64 nsis zip icoutils python3)
 # The compiler and the runtime libraries of libFuzzer and the sanitizers (scripts/fuzz).
 MORVANE_FUZZ_PACKAGES=(clang libclang-rt-14-dev)
 

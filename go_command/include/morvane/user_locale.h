@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The user's locale, taken from the POSIX locale variables the way every POSIX program chooses
-// the locale of each category, with Qt's locale data so no system locale is needed.
+// The user's number separators: on POSIX systems from the locale variables, chosen the way
+// every POSIX program chooses the locale of each category, with Qt's locale data so no system
+// locale is needed; on Windows from the user's Regional settings.
 #pragma once
 
 #include <string>
@@ -9,6 +10,15 @@
 #include "morvane/number_separators.h"
 
 namespace morvane {
+
+// The user's separators, read anew at each call, so a change of the settings counts at the next
+// Go. POSIX: those of the numeric locale, UserLocaleName("LC_NUMERIC"). Windows: the decimal
+// symbol and digit grouping symbol of the user's Regional settings, as UTF-8 ("." when the
+// decimal symbol cannot be read).
+NumberSeparators UserSeparators();
+
+// Windows has no locale variables: the names below belong to the POSIX lookup.
+#if !defined(_WIN32)
 
 // The locale name in force for one category, whose variable is category_variable: the first
 // non-empty of LC_ALL, that variable and LANG, or "" when all three are unset or empty.
@@ -28,7 +38,6 @@ std::string_view LocaleDataName(std::string_view posix_name);
 // Examples: "de_DE.UTF-8" gives "," and "."; "fr_FR" gives "," and U+202F.
 NumberSeparators SeparatorsForLocale(std::string_view posix_name);
 
-// The separators of the numeric locale, UserLocaleName("LC_NUMERIC").
-NumberSeparators UserSeparators();
+#endif
 
 }  // namespace morvane
