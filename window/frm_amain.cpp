@@ -171,12 +171,21 @@ frmAmain::frmAmain(NumberSeparators separators, QWidget* parent)
   });
 
   KeepOutOfTaskbar(*this);
+  AskForNoMinimiseButton(*this);
   ActivateWhenMapped(*this);
   // Centred with its frame on the whole screen, panels or not. By now the X11 window exists, so
   // the move places the client area inside the frame the window manager said it will add.
   if (const QScreen* screen = this->screen()) {
     move(screen->geometry().center() - rect().marginsAdded(ExpectedFrame(*this)).center());
   }
+}
+
+void frmAmain::changeEvent(QEvent* event) {
+  // Out of the taskbar while on screen; listed there while minimised, to be found again.
+  if (event->type() == QEvent::WindowStateChange && isVisible()) {
+    ListInTaskbar(*this, isMinimized());
+  }
+  QWidget::changeEvent(event);
 }
 
 void frmAmain::Go() {

@@ -59,6 +59,9 @@ class frmAmain : public QWidget {  // NOLINT(readability-identifier-naming): the
   // separators: the user's number punctuation, for the result and for the copy action.
   explicit frmAmain(NumberSeparators separators, QWidget* parent = nullptr);
 
+ protected:
+  void changeEvent(QEvent* event) override;
+
  private slots:
   void Go();
   void ShowResultMenu(const QPoint& position);
