@@ -50,7 +50,7 @@ static_assert(kEnglishTexts.size() == kSentenceCount);
 const ExplainSentences& EnglishSentences() {
   static const ExplainSentences kEnglish = [] {
     ExplainSentences sentences;
-    std::ranges::copy(kEnglishTexts, sentences.begin());
+    std::copy(kEnglishTexts.begin(), kEnglishTexts.end(), sentences.begin());
     return sentences;
   }();
   return kEnglish;
