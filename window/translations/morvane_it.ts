@@ -1,5 +1,6 @@
 <?xml version="1.0" encoding="utf-8"?>
 <!DOCTYPE TS>
+<!-- SPDX-License-Identifier: GPL-3.0-or-later -->
 <TS version="2.1" language="it">
 <context>
     <name>morvane::Explanation</name>
