@@ -80,14 +80,19 @@ window_id() { sed -n "s/.*$1 id: \(0x[0-9a-f]*\).*/\1/p"; }
 window=$(window_id Window <<<"$info")
 field() { sed -n "s/^ *$1: *\(-\?[0-9]*\).*/\1/p" <<<"$2"; }
 
-# Active on open: the manager names it; without one, the keys below reach it or not.
-if [ -n "$manager" ]; then
+# Waits up to ten seconds for the manager to name the window active; sets active.
+wait_until_active() {
   active=''
   for _ in $(seq 200); do
     active=$(xprop -root _NET_ACTIVE_WINDOW | sed -n 's/.*window id # \(0x[0-9a-f]*\).*/\1/p')
     [ -n "$active" ] && ((active == window)) && break
     sleep 0.05
   done
+}
+
+# Active on open: the manager names it; without one, the keys below reach it or not.
+if [ -n "$manager" ]; then
+  wait_until_active
   [ -n "$active" ] && ((active == window)) ||
     fail "not the active window on open: the active one is ${active:-none}, not $window"
 fi
@@ -158,7 +163,12 @@ done
 
 # Show Steps from the keyboard (Shift+F10, its last entry), then close it with Escape: the
 # keyboard focus is back in the result box, where End and x extend the result.
-xdotool key shift+F10 Up Return
+xdotool key shift+F10
+for _ in $(seq 100); do
+  (($(xdotool search --onlyvisible --classname morvane | wc -l) > 1)) && break
+  sleep 0.05
+done
+xdotool key Up Return
 steps=''
 for _ in $(seq 100); do
   info=$(xwininfo -name Steps 2>/dev/null) || info=''
@@ -186,7 +196,11 @@ if [ -n "$manager" ]; then
   grep -q SKIP_TASKBAR <<<"$state" || fail "restored but still in the taskbar: $state"
 fi
 xdotool key Escape
-sleep 0.5
+for _ in $(seq 100); do
+  xwininfo -id "$steps" | grep -q 'Map State: IsViewable' || break
+  sleep 0.05
+done
+[ -z "$manager" ] || wait_until_active
 xdotool key End x ctrl+a ctrl+c
 for _ in $(seq 100); do
   copied=$(xclip -o -selection clipboard 2>/dev/null) || copied=''
