@@ -30,8 +30,9 @@ class StepsDialog;
 QFont DesignFont(qreal point_size);
 
 // The window with its controls at their design positions, 384 x 175 logical pixels, fixed in
-// size, centred with its frame on the whole screen and, on X11, kept out of the taskbar and
-// activated when shown, the focus in txtResult. Object names: frmAmain, Frame1,
+// size, centred with its frame on the whole screen and, on X11, a toolbar window (no minimise
+// button under openbox) kept out of the taskbar but listed there while minimised, and activated
+// when shown and when dlgSteps closes, the focus in txtResult. Object names: frmAmain, Frame1,
 // Label1 (twice, told apart by the int property "index", 0 for "N:" and 1 for "K:"), txtN,
 // txtK, cmdGo, txtResult; the actions of the result box's menu are actCopyNumber and
 // actShowSteps.
