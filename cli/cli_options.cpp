@@ -44,6 +44,16 @@ CliOptions ParseCliArguments(std::span<const std::string_view> arguments) {
     }
   }
 
+  if (explain) {
+    // A table per input line would bury the results; one count is explained at a time.
+    if (operands.size() != 2) {
+      throw UsageError(
+          "--explain needs two operands, N and K (it does not read standard input); got " +
+          std::to_string(operands.size()));
+    }
+    // The explanation already gives every number exactly; a plain count is --raw alone.
+    if (options.raw) throw UsageError("--explain and --raw cannot be combined");
+  }
   if (operands.empty()) {
     options.action = CliAction::kCountLines;
   } else if (operands.size() == 2) {
@@ -54,13 +64,7 @@ CliOptions ParseCliArguments(std::span<const std::string_view> arguments) {
     throw UsageError("expected two operands, N and K, or none to read standard input; got " +
                      std::to_string(operands.size()));
   }
-  if (explain) {
-    // A table per input line would bury the results; one count is explained at a time.
-    if (options.action == CliAction::kCountLines) {
-      throw UsageError("--explain needs N and K as operands; it does not read standard input");
-    }
-    options.action = CliAction::kExplainOne;
-  }
+  if (explain) options.action = CliAction::kExplainOne;
   return options;
 }
 
@@ -86,11 +90,14 @@ Options:
       --raw       print the count itself: all its decimals, "." as the decimal
                     point and no grouping, whatever the locale
       --strict    reject an N or K that is not wholly a number (or is longer
-                    than 4096 bytes): report it on standard error and print an
-                    empty line for it
+                    than 4096 bytes), and an input line with more than two
+                    fields: report it on standard error and print an empty
+                    line for it
       --explain   print how N and K are read, every step of the count with its
                     exact values, and the result; after an "Error", the last
-                    line names the step and the operation that failed
+                    line names the step and the operation that failed. It
+                    needs N and K as operands, and cannot be combined with
+                    --raw
   -h, --help      display this help and exit
       --version   output version information and exit
       --          end the options; every later argument is an operand

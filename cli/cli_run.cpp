@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "morvane/cli_run.h"
 
+#include <algorithm>
+
 #include <initializer_list>
 #include <new>
 #include <string>
@@ -39,6 +41,16 @@ void Complain(std::string_view n_text, std::string_view k_text, std::string& com
     const std::string complaint = FieldComplaint(name, text);
     if (!complaint.empty()) complaints.append(complaint).push_back('\n');
   }
+}
+
+// --strict's complaints about one input line, split at its first tab: a further tab starts a
+// third field, which would otherwise be read as part of K ("2\t3" reads as 23).
+void ComplainAboutLine(std::string_view n_text, std::string_view k_text, std::string& complaints) {
+  if (const auto tabs = std::ranges::count(k_text, '\t'); tabs > 0) {
+    complaints.append("expected two fields, N and K; got " + std::to_string(tabs + 2))
+        .push_back('\n');
+  }
+  Complain(n_text, k_text, complaints);
 }
 
 int Run(const CliOptions& options, const CliContext& context, const NumberSeparators& separators) {
@@ -84,7 +96,7 @@ int Run(const CliOptions& options, const CliContext& context, const NumberSepara
           ProcessLines(context.input, context.output, context.errors, handler,
                        {.flush_each_line = context.interactive_output,
                         .threads = context.threads,
-                        .check = options.strict ? LineCheck(Complain) : LineCheck(),
+                        .check = options.strict ? LineCheck(ComplainAboutLine) : LineCheck(),
                         .field_limit = static_cast<std::size_t>(kBoxCapacity)});
       const bool all_read = report.lines_without_tab == 0 && report.lines_rejected == 0;
       return all_read ? kExitSuccess : kExitBadInput;

@@ -1,16 +1,21 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "morvane/frm_amain.h"
 
+#include <QtCore/QCoreApplication>
 #include <QtCore/QStringList>
 #include <QtGui/QAction>
 #include <QtGui/QClipboard>
+#include <QtGui/QContextMenuEvent>
 #include <QtGui/QFont>
 #include <QtGui/QFontDatabase>
 #include <QtGui/QGuiApplication>
 #include <QtGui/QIcon>
 #include <QtGui/QImageReader>
+#include <QtGui/QKeySequence>
 #include <QtGui/QPixmap>
 #include <QtGui/QScreen>
+#include <QtGui/QShortcut>
+#include <QtGui/QWindow>
 #include <QtWidgets/QGroupBox>
 #include <QtWidgets/QLabel>
 #include <QtWidgets/QLineEdit>
@@ -22,6 +27,7 @@
 #include "morvane/explain.h"
 #include "morvane/go_command.h"
 #include "morvane/plain_number.h"
+#include "morvane/translated_sentences.h"
 #include "steps_dialog.h"
 #include "window_manager.h"
 #include "window_role.h"
@@ -95,7 +101,8 @@ frmAmain::frmAmain(NumberSeparators separators, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
                           Qt::MSWindowsFixedSizeDialogHint),
-      separators_(std::move(separators)) {
+      separators_(std::move(separators)),
+      sentences_(TranslatedSentences()) {
   AnnounceAsWindow();
   setObjectName(QStringLiteral("frmAmain"));
   setWindowTitle(QStringLiteral("MORVANE"));
@@ -147,10 +154,24 @@ frmAmain::frmAmain(NumberSeparators separators, QWidget* parent)
   connect(txt_result_, &QWidget::customContextMenuRequested, this, &frmAmain::ShowResultMenu);
   connect(copy_number_, &QAction::triggered, this, &frmAmain::CopyNumber);
   connect(show_steps_, &QAction::triggered, this, &frmAmain::ShowSteps);
-  connect(txt_result_, &QLineEdit::textEdited, txt_result_,
-          [this] { txt_result_->setToolTip({}); });
+  // What the user types into the result box is no longer the last Go's result to explain.
+  connect(txt_result_, &QLineEdit::textEdited, txt_result_, [this] {
+    txt_result_->setToolTip({});
+    last_go_.reset();
+  });
+  // Shift+F10 opens the focused control's context menu, as the Menu key does on every
+  // platform: the keyboard way to a menu where a keyboard has no Menu key.
+  auto* menu_key = new QShortcut(QKeySequence(Qt::SHIFT | Qt::Key_F10), this);
+  connect(menu_key, &QShortcut::activated, this, [this] {
+    QWidget* focused = focusWidget();
+    if (focused == nullptr) return;
+    const QPoint at = focused->inputMethodQuery(Qt::ImCursorRectangle).toRect().center();
+    QContextMenuEvent request(QContextMenuEvent::Keyboard, at, focused->mapToGlobal(at));
+    QCoreApplication::sendEvent(focused, &request);
+  });
 
   KeepOutOfTaskbar(*this);
+  AskForNoMinimiseButton(*this);
   ActivateWhenMapped(*this);
   // Centred with its frame on the whole screen, panels or not. By now the X11 window exists, so
   // the move places the client area inside the frame the window manager said it will add.
@@ -159,19 +180,35 @@ frmAmain::frmAmain(NumberSeparators separators, QWidget* parent)
   }
 }
 
+void frmAmain::changeEvent(QEvent* event) {
+  // Out of the taskbar while on screen; listed there while minimised, to be found again.
+  if (event->type() == QEvent::WindowStateChange && isVisible()) {
+    ListInTaskbar(*this, isMinimized());
+  }
+  QWidget::changeEvent(event);
+}
+
 void frmAmain::Go() {
-  const std::string n_text = txt_n_->text().toStdString();
-  const std::string k_text = txt_k_->text().toStdString();
+  std::string n_text = txt_n_->text().toStdString();
+  std::string k_text = txt_k_->text().toStdString();
   txt_result_->setText(QString::fromStdString(GoCommand(n_text, k_text, separators_)));
-  txt_result_->setToolTip(QString::fromStdString(FailureReason(n_text, k_text, separators_)));
+  txt_result_->setToolTip(
+      QString::fromStdString(FailureReason(n_text, k_text, separators_, sentences_)));
+  last_go_.emplace(std::move(n_text), std::move(k_text));
+  // An open Steps window follows the result box.
+  if (steps_ != nullptr && steps_->isVisible()) ExplainLastGo();
 }
 
 void frmAmain::ShowResultMenu(const QPoint& position) {
   QMenu* menu = txt_result_->createStandardContextMenu();
   menu->setAttribute(Qt::WA_DeleteOnClose);
+  // The menu reads in the user's direction; only the window's own layout stays left to right.
+  menu->setLayoutDirection(QGuiApplication::layoutDirection());
   menu->addSeparator();
   copy_number_->setEnabled(PlainNumber(txt_result_->text().toStdString(), separators_).has_value());
   menu->addAction(copy_number_);
+  // Before a Go, and once the user has typed over its result, there is nothing to explain.
+  show_steps_->setEnabled(last_go_.has_value());
   menu->addAction(show_steps_);
   menu->popup(txt_result_->mapToGlobal(position));
 }
@@ -183,12 +220,35 @@ void frmAmain::CopyNumber() {
 }
 
 void frmAmain::ShowSteps() {
-  auto* dialog =
-      new StepsDialog(tr("Steps"),
-                      QString::fromStdString(ExplainText(
-                          txt_n_->text().toStdString(), txt_k_->text().toStdString(), separators_)),
-                      this);
-  dialog->show();
+  if (!last_go_) return;
+  if (steps_ == nullptr) {
+    steps_ = new StepsDialog(tr("Steps"), this);
+    // A window manager may hand the focus to no window when the dialog goes (openbox gives it
+    // only to windows in the taskbar), so the window takes it back itself.
+    connect(steps_, &QDialog::finished, this, [this] { activateWindow(); });
+  }
+  ExplainLastGo();
+  if (!steps_->isVisible()) {
+    // Beside the window, not over what it explains, on the window's screen.
+    // The frame the manager will draw, or where it draws none yet, the platform's guess.
+    QMargins frame = ExpectedFrame(*steps_);
+    steps_->winId();
+    if (frame.isNull()) frame = steps_->windowHandle()->frameMargins();
+    const QRect screen = this->screen() != nullptr ? this->screen()->availableGeometry()
+                                                   : QRect(QPoint(), steps_->WantedSize());
+    const QRect place = PlaceBeside(frameGeometry(), steps_->WantedSize().grownBy(frame), screen);
+    steps_->setGeometry(place.marginsRemoved(frame));
+  }
+  steps_->show();
+  steps_->raise();
+  steps_->activateWindow();
+}
+
+void frmAmain::ExplainLastGo() {
+  const auto& [n_text, k_text] = *last_go_;
+  steps_->SetExplanation(
+      QString::fromStdString(ExplainText(n_text, k_text, separators_, sentences_)),
+      QString::fromStdString(FailureReason(n_text, k_text, separators_, sentences_)));
 }
 
 }  // namespace morvane

@@ -2,13 +2,14 @@
 // Morvane: starts the application and shows its main window.
 #include <QtWidgets/QApplication>
 
+#include "morvane/application.h"
 #include "morvane/frm_amain.h"
 #include "morvane/translations.h"
 #include "morvane/user_locale.h"
 #include "morvane/version.h"
 
 int main(int argc, char** argv) {
-  QApplication application(argc, argv);
+  const auto application = morvane::OpenApplication(argc, argv);
   QApplication::setApplicationName(QStringLiteral("Morvane"));
   QApplication::setApplicationVersion(QString::fromUtf8(morvane::kVersionText));
   QApplication::setDesktopFileName(QString::fromUtf8(morvane::kAppId));

@@ -12,6 +12,7 @@
 #include <chrono>
 #include <cstdlib>
 #include <memory>
+#include <optional>
 #include <string_view>
 #include <thread>
 #include <vector>
@@ -64,6 +65,13 @@ std::vector<Value> Property(xcb_connection_t* connection, xcb_window_t window, x
   return {values, values + xcb_get_property_value_length(reply.get()) / 4};
 }
 
+// _NET_WM_STATE and _NET_WM_STATE_SKIP_TASKBAR, or none where the server refused either.
+std::optional<std::array<xcb_atom_t, 2>> SkipTaskbarAtoms(xcb_connection_t* connection) {
+  const auto atoms = Atoms<2>(connection, {"_NET_WM_STATE", "_NET_WM_STATE_SKIP_TASKBAR"});
+  if (atoms[0] == XCB_ATOM_NONE || atoms[1] == XCB_ATOM_NONE) return std::nullopt;
+  return atoms;
+}
+
 }  // namespace
 #endif
 
@@ -71,15 +79,61 @@ void KeepOutOfTaskbar(QWidget& window) {
 #ifdef MORVANE_HAVE_XCB
   xcb_connection_t* connection = X11Connection();
   if (connection == nullptr) return;
-  const auto [state, skip_taskbar] =
-      Atoms<2>(connection, {"_NET_WM_STATE", "_NET_WM_STATE_SKIP_TASKBAR"});
-  if (state == XCB_ATOM_NONE || skip_taskbar == XCB_ATOM_NONE) return;
+  const auto atoms = SkipTaskbarAtoms(connection);
+  if (!atoms) return;
+  const auto [state, skip_taskbar] = *atoms;
   const auto native = static_cast<xcb_window_t>(window.winId());
   xcb_change_property(connection, XCB_PROP_MODE_APPEND, native, state, XCB_ATOM_ATOM, 32, 1,
                       &skip_taskbar);
   xcb_flush(connection);
 #else
   static_cast<void>(window);
+#endif
+}
+
+void AskForNoMinimiseButton(QWidget& window) {
+#ifdef MORVANE_HAVE_XCB
+  xcb_connection_t* connection = X11Connection();
+  if (connection == nullptr) return;
+  const auto [type, toolbar, normal] = Atoms<3>(
+      connection,
+      {"_NET_WM_WINDOW_TYPE", "_NET_WM_WINDOW_TYPE_TOOLBAR", "_NET_WM_WINDOW_TYPE_NORMAL"});
+  if (type == XCB_ATOM_NONE || toolbar == XCB_ATOM_NONE || normal == XCB_ATOM_NONE) return;
+  // Most preferred first: a manager that does not know the first type takes the next.
+  const std::array<xcb_atom_t, 2> types = {toolbar, normal};
+  xcb_change_property(connection, XCB_PROP_MODE_REPLACE, static_cast<xcb_window_t>(window.winId()),
+                      type, XCB_ATOM_ATOM, 32, types.size(), types.data());
+  xcb_flush(connection);
+#else
+  static_cast<void>(window);
+#endif
+}
+
+void ListInTaskbar(QWidget& window, bool listed) {
+#ifdef MORVANE_HAVE_XCB
+  xcb_connection_t* connection = X11Connection();
+  if (connection == nullptr) return;
+  const auto atoms = SkipTaskbarAtoms(connection);
+  if (!atoms) return;
+  const auto [state, skip_taskbar] = *atoms;
+  const xcb_window_t root = xcb_setup_roots_iterator(xcb_get_setup(connection)).data->root;
+  // A managed window's state is the manager's to change: the window asks it (_NET_WM_STATE_REMOVE
+  // is 0, _NET_WM_STATE_ADD 1; source 1, an application).
+  xcb_client_message_event_t request{};
+  request.response_type = XCB_CLIENT_MESSAGE;
+  request.format = 32;
+  request.window = static_cast<xcb_window_t>(window.winId());
+  request.type = state;
+  request.data.data32[0] = listed ? 0 : 1;
+  request.data.data32[1] = skip_taskbar;
+  request.data.data32[3] = 1;
+  xcb_send_event(connection, 0, root,
+                 XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY | XCB_EVENT_MASK_SUBSTRUCTURE_REDIRECT,
+                 reinterpret_cast<const char*>(&request));
+  xcb_flush(connection);
+#else
+  static_cast<void>(window);
+  static_cast<void>(listed);
 #endif
 }
 

@@ -14,6 +14,20 @@ namespace morvane {
 // first shown: window managers read the state at map time. Elsewhere it does nothing.
 void KeepOutOfTaskbar(QWidget& window);
 
+// On X11, declares the window a toolbar (_NET_WM_WINDOW_TYPE_TOOLBAR, then
+// _NET_WM_WINDOW_TYPE_NORMAL for managers that do not know it), the one type of a framed window
+// with a title that openbox gives neither a minimise nor a maximise button or action: it draws both
+// for normal, dialog and utility windows whatever _MOTIF_WM_HINTS asks. Managers that follow the
+// type keep such a window out of the taskbar too. Must run before the window is first shown;
+// elsewhere it does nothing.
+void AskForNoMinimiseButton(QWidget& window);
+
+// On X11, asks the window manager to list the mapped window in the taskbar, or to keep it out
+// (_NET_WM_STATE_SKIP_TASKBAR): a window kept out of the taskbar that some manager minimises
+// anyway must be listed there while minimised, or nothing on screen brings it back.
+// Elsewhere it does nothing.
+void ListInTaskbar(QWidget& window, bool listed);
+
 // The frame (title bar and borders) the X11 window manager will put around the window, as it
 // estimates it on request (_NET_REQUEST_FRAME_EXTENTS) before the window is mapped: openbox's
 // default theme answers left 1, right 1, top 22, bottom 1. No margins where there is no window

@@ -128,6 +128,13 @@ const std::vector<RunCase> kRunCases = {
      "morvane-cli: line 4: N \"x\" is not a number\n"
      "morvane-cli: line 4: K \"\\\"\\x1b\" is not a number\n",
      kExitBadInput},
+    {"StrictThirdField",
+     {"--strict"},
+     "5\t2\t3\n20\t10\n",
+     kCommaGroups,
+     "\n 184,756\n",
+     "morvane-cli: line 1: expected two fields, N and K; got 3\n",
+     kExitBadInput},
     {"LineWithoutTab",
      {},
      "20\t10\n20 10\n5\t10\n",
@@ -155,8 +162,25 @@ const std::vector<RunCase> kRunCases = {
      "20\t10\n",
      kCommaGroups,
      "",
-     "morvane-cli: --explain needs N and K as operands; it does not read standard input\n" +
+     "morvane-cli: --explain needs two operands, N and K (it does not read standard input); "
+     "got 0\n" +
          kUsageHint,
+     kExitUsage},
+    {"ExplainOneOperand",
+     {"--explain", "20"},
+     "",
+     kCommaGroups,
+     "",
+     "morvane-cli: --explain needs two operands, N and K (it does not read standard input); "
+     "got 1\n" +
+         kUsageHint,
+     kExitUsage},
+    {"ExplainRaw",
+     {"--explain", "--raw", "20", "10"},
+     "",
+     kCommaGroups,
+     "",
+     "morvane-cli: --explain and --raw cannot be combined\n" + kUsageHint,
      kExitUsage},
     {"OneOperand",
      {"20"},

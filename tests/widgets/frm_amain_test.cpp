@@ -14,12 +14,13 @@
 #include <QtWidgets/QLabel>
 #include <QtWidgets/QLineEdit>
 #include <QtWidgets/QMenu>
-#include <QtWidgets/QPlainTextEdit>
 #include <QtWidgets/QPushButton>
+#include <QtWidgets/QTextEdit>
 
 #include "morvane/explain.h"
 #include "morvane/frm_amain.h"
 #include "morvane/number_separators.h"
+#include "morvane/translated_sentences.h"
 #include "morvane/translations.h"
 #include "morvane/user_locale.h"
 
@@ -386,31 +387,38 @@ void FrmAmainTest::ResultMenuSpeaksTheUserLanguage_data() {
   QTest::addColumn<QString>("copy");  // Qt's own entry
   QTest::addColumn<QString>("copy_number");
   QTest::addColumn<QString>("show_steps");
+  QTest::addColumn<QString>("reason");  // how the tooltip of 49 and 24 begins
 
   QTest::newRow("Italian") << "it_IT.UTF-8"
                            << "&Copia"
-                           << "Copia &numero semplice" << QStringLiteral(u"Mostra &passaggi\u2026");
+                           << "Copia &numero semplice" << QStringLiteral(u"Mostra &passaggi\u2026")
+                           << "Passaggio 24 di 24, il prodotto";
   QTest::newRow("German") << "de_DE.UTF-8"
                           << "&Kopieren"
-                          << "Reine &Zahl kopieren" << QStringLiteral(u"&Schritte anzeigen\u2026");
+                          << "Reine &Zahl kopieren" << QStringLiteral(u"&Schritte anzeigen\u2026")
+                          << "Schritt 24 von 24, das Produkt";
   QTest::newRow("French") << "fr_FR.UTF-8"
                           << "Cop&ier"
                           << "Copier le &nombre brut"
-                          << QStringLiteral(u"Afficher les &\u00E9tapes\u2026");
+                          << QStringLiteral(u"Afficher les &\u00E9tapes\u2026")
+                          << QStringLiteral(u"\u00C9tape 24 sur 24, le produit");
   QTest::newRow("Swiss German falls back to German")
       << "de_CH"
       << "&Kopieren"
-      << "Reine &Zahl kopieren" << QStringLiteral(u"&Schritte anzeigen\u2026");
+      << "Reine &Zahl kopieren" << QStringLiteral(u"&Schritte anzeigen\u2026")
+      << "Schritt 24 von 24, das Produkt";
   QTest::newRow("Spanish: Qt's texts only")
       << "es_ES.UTF-8"
       << "&Copiar"
-      << "Copy Plain &Number" << QStringLiteral(u"Show &Steps\u2026");
+      << "Copy Plain &Number" << QStringLiteral(u"Show &Steps\u2026")
+      << "Step 24 of 24, the product";
   QTest::newRow("Hebrew, written right to left")
       << "he_IL.UTF-8" << QStringLiteral(u"\u05D4\u05E2&\u05EA\u05E7") << "Copy Plain &Number"
-      << QStringLiteral(u"Show &Steps\u2026");
+      << QStringLiteral(u"Show &Steps\u2026") << "Step 24 of 24, the product";
   QTest::newRow("C") << "C.UTF-8"
                      << "&Copy"
-                     << "Copy Plain &Number" << QStringLiteral(u"Show &Steps\u2026");
+                     << "Copy Plain &Number" << QStringLiteral(u"Show &Steps\u2026")
+                     << "Step 24 of 24, the product";
 }
 
 void FrmAmainTest::ResultMenuSpeaksTheUserLanguage() {
@@ -418,6 +426,7 @@ void FrmAmainTest::ResultMenuSpeaksTheUserLanguage() {
   QFETCH(QString, copy);
   QFETCH(QString, copy_number);
   QFETCH(QString, show_steps);
+  QFETCH(QString, reason);
 
   const Translations translations(locale.toStdString());
   frmAmain window(NumberSeparators{});
@@ -425,10 +434,15 @@ void FrmAmainTest::ResultMenuSpeaksTheUserLanguage() {
   QVERIFY(QTest::qWaitForWindowExposed(&window));
   QMenu* menu = OpenResultMenu(Box(window, "txtResult"));
   QVERIFY(menu != nullptr);
+  // Turned around with the application, not kept left to right with the window.
+  QCOMPARE(menu->layoutDirection(), QGuiApplication::layoutDirection());
   QStringList texts;
   // Without the shortcut that follows a tab ("&Copy\tCtrl+C").
-  for (const QAction* action : menu->actions())
+  for (const QAction* action : menu->actions()) {
     texts << action->text().section(QLatin1Char('\t'), 0, 0);
+    // Before a Go there is nothing to explain.
+    if (action->objectName() == QLatin1String("actShowSteps")) QVERIFY(!action->isEnabled());
+  }
   menu->close();
   QVERIFY2(texts.contains(copy), qPrintable(texts.join(QLatin1Char('|'))));
   QVERIFY2(texts.contains(copy_number), qPrintable(texts.join(QLatin1Char('|'))));
@@ -439,6 +453,11 @@ void FrmAmainTest::ResultMenuSpeaksTheUserLanguage() {
   QCOMPARE(window.windowTitle(), QStringLiteral("MORVANE"));
   QCOMPARE(Control(window, QStringLiteral("cmdGo"))->property("text").toString(),
            QStringLiteral("Go"));
+  Box(window, "txtN")->setText(QStringLiteral("49"));
+  Box(window, "txtK")->setText(QStringLiteral("24"));
+  QTest::keyClick(Box(window, "txtResult"), Qt::Key_Return);
+  QVERIFY2(Box(window, "txtResult")->toolTip().startsWith(reason),
+           qPrintable(Box(window, "txtResult")->toolTip()));
 }
 
 void FrmAmainTest::ControlsCarryAccessibleNamesAndRoles_data() {
@@ -478,6 +497,8 @@ void FrmAmainTest::ControlsCarryAccessibleNamesAndRoles() {
 }
 
 void FrmAmainTest::ErrorExplainsItselfInTooltipAndSteps() {
+  // The window's English sentences, which its translations translate, are the library's.
+  QVERIFY(TranslatedSentences() == EnglishSentences());
   frmAmain window(UserSeparators());
   window.show();
   QVERIFY(QTest::qWaitForWindowActive(&window));
@@ -490,10 +511,11 @@ void FrmAmainTest::ErrorExplainsItselfInTooltipAndSteps() {
       "Step 24 of 24, the product: the running value 30,957,699,535,776 times the factor 49 is "
       "1,516,927,277,253,024, beyond the largest value 922,337,203,685,477.5807.");
   QCOMPARE(txt_result->toolTip(), reason);
+  // N edited since that Go: Show Steps still explains what the result box shows.
+  Box(window, "txtN")->setText(QStringLiteral("48"));
 
-  QContextMenuEvent request(QContextMenuEvent::Mouse, QPoint(10, 10),
-                            txt_result->mapToGlobal(QPoint(10, 10)));
-  QApplication::sendEvent(txt_result, &request);
+  // Shift+F10 opens the menu as the Menu key does.
+  QTest::keyClick(txt_result, Qt::Key_F10, Qt::ShiftModifier);
   auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
   QVERIFY(menu != nullptr);
   QAction* show_steps = nullptr;
@@ -508,7 +530,7 @@ void FrmAmainTest::ErrorExplainsItselfInTooltipAndSteps() {
   QPointer<QDialog> dialog = window.findChild<QDialog*>(QStringLiteral("dlgSteps"));
   QVERIFY(dialog != nullptr);
   QVERIFY(QTest::qWaitForWindowActive(dialog));
-  auto* steps = dialog->findChild<QPlainTextEdit*>(QStringLiteral("txtSteps"));
+  auto* steps = dialog->findChild<QTextEdit*>(QStringLiteral("txtSteps"));
   QVERIFY(steps != nullptr);
   QVERIFY(steps->isReadOnly());
   QVERIFY(QFontInfo(steps->font()).fixedPitch());
@@ -519,10 +541,17 @@ void FrmAmainTest::ErrorExplainsItselfInTooltipAndSteps() {
   QTest::keySequence(steps, QKeySequence::SelectAll);
   QTest::keySequence(steps, QKeySequence::Copy);
   QCOMPARE(QGuiApplication::clipboard()->text(), explanation);
+  // Beside the window, on its screen.
+  QVERIFY(!dialog->frameGeometry().intersects(window.frameGeometry()));
+  QVERIFY(window.screen()->availableGeometry().contains(dialog->frameGeometry()));
   QTest::keyClick(steps, Qt::Key_Escape);
-  QTRY_VERIFY(dialog.isNull());
-  // The window gets its focus back where it was when it is activated again.
+  QTRY_VERIFY(!dialog->isVisible());
+  // The window is active again, its focus where it was.
+  QTRY_VERIFY(window.isActiveWindow());
   QCOMPARE(window.focusWidget(), txt_result);
+  show_steps->trigger();
+  QCOMPARE(window.findChildren<QDialog*>().size(), 1);
+  QTest::keyClick(dialog, Qt::Key_Escape);
   QCOMPARE(txt_result->text(), QStringLiteral("Error"));
 
   // A count has no tooltip, nor has a box the user typed into.

@@ -3,11 +3,14 @@
 # Starts Morvane on a private Xvfb display, with no window manager or under openbox, and checks
 # the window as the user and the window manager see it: a 384 x 175 client area that, with the
 # frame the manager added (none without one), is centred on the screen; equal minimum and
-# maximum size hints, and under openbox no resize or maximize action; no minimize or maximize
-# button or function in _MOTIF_WM_HINTS; _NET_WM_STATE_SKIP_TASKBAR, still there once openbox
+# maximum size hints, and under openbox no resize, maximize or minimize action; no minimize or
+# maximize button or function in _MOTIF_WM_HINTS; _NET_WM_STATE_SKIP_TASKBAR, still there once openbox
 # has taken the window over; one 48 x 48 fully opaque image in _NET_WM_ICON; the window active
 # on open (under openbox _NET_ACTIVE_WINDOW names it) with the keyboard focus in the result box,
-# seen by typing Return, Ctrl+A and Ctrl+C and reading the clipboard: " 184,756" there.
+# seen by typing Return, Ctrl+A and Ctrl+C and reading the clipboard: " 184,756" there. Then
+# Shift+F10 and Show Steps open the Steps window; under openbox, minimising it minimises the main
+# window, which is listed in the taskbar until restored; once Escape closes it, the keys reach
+# the result box again. Bare, it also checks the one-line message and status 1 with no display.
 # Usage: window_under_x11.sh PATH/TO/morvane [openbox]
 set -euo pipefail
 source "$(dirname "$0")/private_x_server.sh"
@@ -22,6 +25,15 @@ for tool in Xvfb xwininfo xprop xdotool xclip ${manager:+"$manager"}; do
   command -v "$tool" >/dev/null ||
     fail "$tool is not installed (scripts/deps.sh lists its Debian package; scripts/test installs it)"
 done
+
+# With no display at all: one line naming what to set, and status 1, not Qt's abort.
+if [ -z "$manager" ]; then
+  status=0
+  message=$(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$program" 2>&1) || status=$?
+  [ "$status" = 1 ] && [ "$(wc -l <<<"$message")" = 1 ] &&
+    grep -q 'DISPLAY.*WAYLAND_DISPLAY.*morvane-cli' <<<"$message" ||
+    fail "with no display: status $status, not 1 and one line naming DISPLAY: $message"
+fi
 
 work=$(mktemp -d)
 x_server_pid='' manager_pid='' app_pid=''
@@ -68,14 +80,19 @@ window_id() { sed -n "s/.*$1 id: \(0x[0-9a-f]*\).*/\1/p"; }
 window=$(window_id Window <<<"$info")
 field() { sed -n "s/^ *$1: *\(-\?[0-9]*\).*/\1/p" <<<"$2"; }
 
-# Active on open: the manager names it; without one, the keys below reach it or not.
-if [ -n "$manager" ]; then
+# Waits up to ten seconds for the manager to name the window active; sets active.
+wait_until_active() {
   active=''
   for _ in $(seq 200); do
     active=$(xprop -root _NET_ACTIVE_WINDOW | sed -n 's/.*window id # \(0x[0-9a-f]*\).*/\1/p')
     [ -n "$active" ] && ((active == window)) && break
     sleep 0.05
   done
+}
+
+# Active on open: the manager names it; without one, the keys below reach it or not.
+if [ -n "$manager" ]; then
+  wait_until_active
   [ -n "$active" ] && ((active == window)) ||
     fail "not the active window on open: the active one is ${active:-none}, not $window"
 fi
@@ -106,8 +123,8 @@ grep -q 'program specified minimum size: 384 by 175' <<<"$hints" &&
 if [ -n "$manager" ]; then
   actions=$(xprop -id "$window" _NET_WM_ALLOWED_ACTIONS)
   grep -q '_NET_WM_ACTION_MOVE' <<<"$actions" || fail "$manager has not taken it over: $actions"
-  ! grep -q -E '_NET_WM_ACTION_(RESIZE|MAXIMIZE)' <<<"$actions" ||
-    fail "$manager lets the user resize it: $actions"
+  ! grep -q -E '_NET_WM_ACTION_(RESIZE|MAXIMIZE|MINIMIZE)' <<<"$actions" ||
+    fail "$manager lets the user resize or minimise it: $actions"
 fi
 
 # _MOTIF_WM_HINTS: flags, functions, decorations. Functions: 1 all, 8 minimize, 16 maximize;
@@ -144,5 +161,56 @@ done
 [ "$copied" = ' 184,756' ] ||
   fail "the keyboard focus is not in the result box on open: Return, Ctrl+A, Ctrl+C copied '$copied'"
 
+# Show Steps from the keyboard (Shift+F10, its last entry), then close it with Escape: the
+# keyboard focus is back in the result box, where End and x extend the result.
+xdotool key shift+F10
+for _ in $(seq 100); do
+  (($(xdotool search --onlyvisible --classname morvane | wc -l) > 1)) && break
+  sleep 0.05
+done
+xdotool key Up Return
+steps=''
+for _ in $(seq 100); do
+  info=$(xwininfo -name Steps 2>/dev/null) || info=''
+  grep -q 'Map State: IsViewable' <<<"$info" && steps=$(window_id Window <<<"$info") && break
+  sleep 0.05
+done
+[ -n "$steps" ] || fail "Shift+F10 and Show Steps opened no Steps window"
+if [ -n "$manager" ]; then
+  # Minimising the Steps window minimises the main window with it: listed in the taskbar
+  # while minimised, out of it again once restored.
+  xdotool windowminimize "$steps"
+  hidden_state=''
+  for _ in $(seq 100); do
+    hidden_state=$(xprop -id "$window" _NET_WM_STATE)
+    grep -q HIDDEN <<<"$hidden_state" && ! grep -q SKIP_TASKBAR <<<"$hidden_state" && break
+    sleep 0.05
+  done
+  ! grep -q SKIP_TASKBAR <<<"$hidden_state" || fail "minimised but not in the taskbar: $hidden_state"
+  xdotool windowactivate "$steps"
+  for _ in $(seq 100); do
+    state=$(xprop -id "$window" _NET_WM_STATE)
+    grep -q SKIP_TASKBAR <<<"$state" && break
+    sleep 0.05
+  done
+  grep -q SKIP_TASKBAR <<<"$state" || fail "restored but still in the taskbar: $state"
+fi
+xdotool key Escape
+for _ in $(seq 100); do
+  xwininfo -id "$steps" | grep -q 'Map State: IsViewable' || break
+  sleep 0.05
+done
+[ -z "$manager" ] || wait_until_active
+xdotool key End x ctrl+a ctrl+c
+for _ in $(seq 100); do
+  copied=$(xclip -o -selection clipboard 2>/dev/null) || copied=''
+  [ "$copied" = ' 184,756x' ] && break
+  sleep 0.05
+done
+[ "$copied" = ' 184,756x' ] ||
+  fail "no keyboard focus in the result box after the Steps window closed: copied '$copied'" \
+    "${manager:+(the active window: $(xprop -root _NET_ACTIVE_WINDOW))}"
+
 echo "PASS${manager:+ under $manager}: 384x175, framed ${width}x$height at $x,$y, fixed size," \
-  "no min/max buttons, skips taskbar, 48x48 icon, active with the focus in the result box"
+  "no min/max buttons, skips taskbar, 48x48 icon, active with the focus in the result box," \
+  "and again after Show Steps"

@@ -1,6 +1,130 @@
 <?xml version="1.0" encoding="utf-8"?>
 <!DOCTYPE TS>
+<!-- SPDX-License-Identifier: GPL-3.0-or-later -->
 <TS version="2.1" language="fr">
+<context>
+    <name>morvane::Explanation</name>
+    <message>
+        <source>%1: &quot;%2&quot; reads as %3.</source>
+        <translation>%1&#xa0;: «&#xa0;%2&#xa0;» se lit %3.</translation>
+    </message>
+    <message>
+        <source>%1: &quot;%2&quot; reads as %3, which rounds to %4 steps: with fewer than one step the count is 1.</source>
+        <translation>%1&#xa0;: «&#xa0;%2&#xa0;» se lit %3, arrondi à %4 étapes&#xa0;: avec moins d’une étape, le compte vaut 1.</translation>
+    </message>
+    <message>
+        <source>%1: &quot;%2&quot; reads as %3, which rounds to %4 step.</source>
+        <translation>%1&#xa0;: «&#xa0;%2&#xa0;» se lit %3, arrondi à %4 étape.</translation>
+    </message>
+    <message>
+        <source>%1: &quot;%2&quot; reads as %3, which rounds to %4 steps.</source>
+        <translation>%1&#xa0;: «&#xa0;%2&#xa0;» se lit %3, arrondi à %4 étapes.</translation>
+    </message>
+    <message>
+        <source>Step i multiplies the running value, at first 1, by the factor N - (K - i) and rounds
+the product to four decimals; the quotient is the product divided by i in double
+precision, and the new running value is the quotient rounded to four decimals.</source>
+        <translation>L’étape i multiplie la valeur courante, 1 au départ, par le facteur N - (K - i) et arrondit
+le produit à quatre décimales&#xa0;; le quotient est le produit divisé par i en double
+précision, et la nouvelle valeur courante est le quotient arrondi à quatre décimales.</translation>
+    </message>
+    <message>
+        <source>Step</source>
+        <translation>Étape</translation>
+    </message>
+    <message>
+        <source>Factor</source>
+        <translation>Facteur</translation>
+    </message>
+    <message>
+        <source>Product</source>
+        <translation>Produit</translation>
+    </message>
+    <message>
+        <source>Quotient</source>
+        <translation>Quotient</translation>
+    </message>
+    <message>
+        <source>Running value</source>
+        <translation>Valeur courante</translation>
+    </message>
+    <message>
+        <source>overflow</source>
+        <translation>dépassement</translation>
+    </message>
+    <message>
+        <source>failed</source>
+        <translation>échec</translation>
+    </message>
+    <message>
+        <source>The count is %1; the result box shows &quot;%2&quot;.</source>
+        <translation>Le compte vaut %1&#xa0;; la zone de résultat affiche «&#xa0;%2&#xa0;».</translation>
+    </message>
+    <message>
+        <source>The result box shows &quot;%1&quot;.</source>
+        <translation>La zone de résultat affiche «&#xa0;%1&#xa0;».</translation>
+    </message>
+    <message>
+        <source>Writing the count %1 as the result box shows it failed.</source>
+        <translation>L’écriture du compte %1 tel que l’affiche la zone de résultat a échoué.</translation>
+    </message>
+    <message>
+        <source>Reading %1: &quot;%2&quot; is too large for a double.</source>
+        <translation>Lecture de %1&#xa0;: «&#xa0;%2&#xa0;» est trop grand pour un nombre à virgule flottante double précision.</translation>
+    </message>
+    <message>
+        <source>Reading %1: &quot;%2&quot; reads as %3, %4.</source>
+        <translation>Lecture de %1&#xa0;: «&#xa0;%2&#xa0;» se lit %3, %4.</translation>
+    </message>
+    <message>
+        <source>Rounding K to the number of steps: %1 rounds to %2, %3.</source>
+        <translation>Arrondi de K au nombre d’étapes&#xa0;: %1 s’arrondit à %2, %3.</translation>
+    </message>
+    <message>
+        <source>Step %1 of %2, the factor: N - (K - i) = %3 - (%4 - %5) is %6, %7.</source>
+        <translation>Étape %1 sur %2, le facteur&#xa0;: N - (K - i) = %3 - (%4 - %5) vaut %6, %7.</translation>
+    </message>
+    <message>
+        <source>Step %1 of %2, the product: the running value %3 times the factor %4 is %5, %6.</source>
+        <translation>Étape %1 sur %2, le produit&#xa0;: la valeur courante %3 fois le facteur %4 vaut %5, %6.</translation>
+    </message>
+    <message>
+        <source>Step %1 of %2, the quotient: the product %3 divided by %4 failed the floating-point check.</source>
+        <translation>Étape %1 sur %2, le quotient&#xa0;: le produit %3 divisé par %4 a échoué au contrôle en virgule flottante.</translation>
+    </message>
+    <message>
+        <source>Step %1 of %2, rounding the quotient back: the product %3 divided by %4 is %5, %6.</source>
+        <translation>Étape %1 sur %2, l’arrondi du quotient&#xa0;: le produit %3 divisé par %4 vaut %5, %6.</translation>
+    </message>
+    <message>
+        <source>Step %1 of %2, the step counter: %3 + 1 is %4, %5.</source>
+        <translation>Étape %1 sur %2, le compteur d’étapes&#xa0;: %3 + 1 vaut %4, %5.</translation>
+    </message>
+    <message>
+        <source>beyond the largest value %1</source>
+        <translation>au-delà de la plus grande valeur %1</translation>
+    </message>
+    <message>
+        <source>below the smallest value %1</source>
+        <translation>en deçà de la plus petite valeur %1</translation>
+    </message>
+    <message>
+        <source>beyond the largest number of steps %1</source>
+        <translation>au-delà du plus grand nombre d’étapes %1</translation>
+    </message>
+    <message>
+        <source>below the smallest number of steps %1</source>
+        <translation>en deçà du plus petit nombre d’étapes %1</translation>
+    </message>
+    <message>
+        <source>beyond the largest step counter %1</source>
+        <translation>au-delà de la plus grande valeur du compteur d’étapes %1</translation>
+    </message>
+    <message>
+        <source>below the smallest step counter %1</source>
+        <translation>en deçà de la plus petite valeur du compteur d’étapes %1</translation>
+    </message>
+</context>
 <context>
     <name>morvane::frmAmain</name>
     <message>

@@ -6,6 +6,11 @@
 #include <QtGui/QFont>
 #include <QtWidgets/QWidget>
 
+#include <optional>
+#include <string>
+#include <utility>
+
+#include "morvane/explain_sentences.h"
 #include "morvane/go_command.h"
 #include "morvane/number_separators.h"
 
@@ -18,13 +23,16 @@ class QPushButton;
 
 namespace morvane {
 
+class StepsDialog;
+
 // The window's face at point_size (weight 400, no style): Segoe UI where it is installed, else
 // the closest humanist sans faces Debian ships, Open Sans, Noto Sans or DejaVu Sans.
 QFont DesignFont(qreal point_size);
 
 // The window with its controls at their design positions, 384 x 175 logical pixels, fixed in
-// size, centred with its frame on the whole screen and, on X11, kept out of the taskbar and
-// activated when shown, the focus in txtResult. Object names: frmAmain, Frame1,
+// size, centred with its frame on the whole screen and, on X11, a toolbar window (no minimise
+// button under openbox) kept out of the taskbar but listed there while minimised, and activated
+// when shown and when dlgSteps closes, the focus in txtResult. Object names: frmAmain, Frame1,
 // Label1 (twice, told apart by the int property "index", 0 for "N:" and 1 for "K:"), txtN,
 // txtK, cmdGo, txtResult; the actions of the result box's menu are actCopyNumber and
 // actShowSteps.
@@ -32,9 +40,12 @@ QFont DesignFont(qreal point_size);
 // GoCommand(txtN, txtK, separators): with "." and "," and the start texts, " 184,756"; and
 // its tooltip to FailureReason of the same texts, which is empty unless the box shows "Error".
 // Editing the result box clears the tooltip, which would no longer explain it.
-// The result box's context menu is the standard one plus actCopyNumber, which puts the shown
-// number without its leading space and thousands separators on the clipboard ("184756"), and
-// actShowSteps, which opens a read-only window (dlgSteps) holding ExplainText(txtN, txtK).
+// The result box's context menu (the Menu key or Shift+F10 opens it too, in the application's
+// direction) is the standard one plus actCopyNumber, which puts the shown number without its
+// leading space and thousands separators on the clipboard ("184756"), and actShowSteps, which
+// opens a read-only window (dlgSteps) beside this one holding ExplainText of the texts the last
+// Go read, as the tooltip does; it is greyed out before a Go and once the result box is edited.
+// The tooltip and dlgSteps speak the language of the installed translators.
 class frmAmain : public QWidget {  // NOLINT(readability-identifier-naming): the window's name
   Q_OBJECT
 
@@ -49,6 +60,9 @@ class frmAmain : public QWidget {  // NOLINT(readability-identifier-naming): the
   // separators: the user's number punctuation, for the result and for the copy action.
   explicit frmAmain(NumberSeparators separators, QWidget* parent = nullptr);
 
+ protected:
+  void changeEvent(QEvent* event) override;
+
  private slots:
   void Go();
   void ShowResultMenu(const QPoint& position);
@@ -56,7 +70,12 @@ class frmAmain : public QWidget {  // NOLINT(readability-identifier-naming): the
   void ShowSteps();
 
  private:
+  void ExplainLastGo();
+
   NumberSeparators separators_;
+  ExplainSentences sentences_;
+  // The N and K texts the last Go read, while the result box holds its result.
+  std::optional<std::pair<std::string, std::string>> last_go_;
   QGroupBox* frame_;
   QLabel* label_n_;
   QLineEdit* txt_n_;
@@ -66,6 +85,7 @@ class frmAmain : public QWidget {  // NOLINT(readability-identifier-naming): the
   QLineEdit* txt_result_;
   QAction* copy_number_;
   QAction* show_steps_;
+  StepsDialog* steps_ = nullptr;
 };
 
 }  // namespace morvane
