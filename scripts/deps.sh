@@ -26,14 +26,16 @@ MORVANE_TEST_PACKAGES=(googletest libgtest-dev libgmock-dev libbenchmark-dev xvf
 # Timing whole runs of the command-line program (scripts/bench-cli).
 MORVANE_BENCH_PACKAGES=(hyperfine)
 # The web page: Emscripten (with cmake and ninja-build, the build system), node with Debian's
-# acorn for Emscripten's optimizer and for running the module, python3 for the local server,
-# and the headless browser with its WebDriver for the page's tests (scripts/web, scripts/test).
+# acorn for Emscripten's optimizer and for running the module, python3 for the page's
+# translations (written from the window's) and the local server, and the headless browser with
+# its WebDriver for the page's tests (scripts/web, scripts/test).
 MORVANE_WEB_PACKAGES=(cmake ninja-build emscripten nodejs node-acorn python3 chromium
   chromium-driver)
 # The Windows programs (scripts/windows): the MinGW-w64 cross compiler with posix threads and
 # its binutils, GoogleTest's sources to build it for Windows, Wine to run the programs and
 # their tests, NSIS and zip for the installer and the archive, icoutils to read the resources
-# back, python3 for the checks.
+# back, python3 for the string tables (written from the Qt window's translations) and the
+# checks.
 MORVANE_WINDOWS_PACKAGES=(cmake ninja-build g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
   googletest wine wine64 nsis zip icoutils python3)
 # The compiler and the runtime libraries of libFuzzer and the sanitizers (scripts/fuzz).

@@ -3,9 +3,9 @@
 """Opens the built page in Debian's headless Chromium, driven through chromedriver (WebDriver),
 from a static server on 127.0.0.1, and checks it against the window: the layout, the initial
 texts, results and the reason for an "Error", the tab order, Enter, Copy Plain Number and Show
-Steps, phone screens and touch, the dark scheme, the caption, the separators and texts of a
-few languages, that Chromium would install it, the offline copy kept by the service worker, a
-file:// copy and the page's weight.
+Steps (a translation of every sentence), phone screens and touch, the dark scheme, the
+caption, the separators and texts of a few languages, that Chromium would install it, the
+offline copy kept by the service worker, a file:// copy and the page's weight.
 
 Usage: page_test.py PAGE_DIR [--screenshot PNG]   (PNG: the window after a click on Go)
 """
@@ -299,6 +299,10 @@ def check_copy_and_steps(driver, url):
                           " {decimal: '.', thousands: ','}));")
     shown = driver.script("return dlgSteps.open && txtSteps.textContent;")
     check(shown == steps, "Show Steps shows %r" % shown)
+    # Each sentence has its row of translations, keyed as the module words it.
+    lost = driver.script("return MorvaneModule().then((m) => m.englishSentences().filter((e) =>"
+                         " !TRANSLATIONS.sentences.some((row) => row[0] === e)));")
+    check(lost == [], "no translations of %r" % lost)
     driver.keys("txtSteps", ESCAPE)
     check(not driver.script("return dlgSteps.open;"), "Escape does not close the steps")
 
