@@ -18,37 +18,10 @@
 
 namespace {
 
-using morvane::fuzz::AllDigits;
 using morvane::fuzz::Escaped;
+using morvane::fuzz::GeneralText;
 
 using morvane::currency_internal::Int128;
-
-// A number in the general format, cut into its parts.
-struct GeneralText {
-  bool negative = false;
-  std::string_view whole;
-  std::string_view decimals;
-};
-
-// Reads text written in the general format with a plain decimal separator: an optional "-",
-// whole digits without a leading zero (or "0"), and optionally the separator and one to four
-// decimals without a trailing zero; "-0" never. Nothing for text of another shape.
-std::optional<GeneralText> ReadGeneral(std::string_view text, std::string_view decimal) {
-  GeneralText parts;
-  parts.negative = text.starts_with('-');
-  if (parts.negative) text.remove_prefix(1);
-  const std::size_t point = text.find(decimal);
-  parts.whole = text.substr(0, point);
-  if (point != std::string_view::npos) parts.decimals = text.substr(point + decimal.size());
-  const bool whole_ok = !parts.whole.empty() && AllDigits(parts.whole) &&
-                        (parts.whole.front() != '0' || parts.whole.size() == 1);
-  const bool decimals_ok = point == std::string_view::npos ||
-                           (!parts.decimals.empty() && parts.decimals.size() <= 4 &&
-                            AllDigits(parts.decimals) && parts.decimals.back() != '0');
-  const bool zero = parts.whole == "0" && point == std::string_view::npos;
-  if (!whole_ok || !decimals_ok || (parts.negative && zero)) return std::nullopt;
-  return parts;
-}
 
 // The unit count that the parts stand for, worked out on 128-bit integers.
 Int128 UnitsOf(const GeneralText& parts) {
@@ -105,7 +78,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   MORVANE_FUZZ_CHECK(raw != "Error", "the count succeeded, the raw text is \"Error\"" + context);
   if (!morvane::fuzz::IsPlainDecimalSeparator(separators.decimal)) return 0;
 
-  const std::optional<GeneralText> parts = ReadGeneral(raw, separators.decimal);
+  const std::optional<GeneralText> parts = morvane::fuzz::ReadGeneral(raw, separators.decimal);
   MORVANE_FUZZ_CHECK(parts.has_value(), "the raw text " + Escaped(raw) + " is malformed" + context);
   MORVANE_FUZZ_CHECK(UnitsOf(*parts) == count->units(),
                      "the raw text " + Escaped(raw) + " is not the count of " +
