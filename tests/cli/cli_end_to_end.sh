@@ -87,6 +87,7 @@ lines)
   check "no input" 0 "" "$tmp/empty" "$cli"
   printf '5\0\t2\n\xff\xfe\t\xc3\x28\n' >"$tmp/in"
   check "NUL and invalid UTF-8" 0 $' 10\n 1\n' "$tmp/in" "$cli"
+  check_errors "morvane-cli: read error: Is a directory" "directory as input" 3 "" "$tmp" "$cli"
   ;;
 long-lines)
   # Megabytes of digits are too large a number; megabytes of letters read as 0.
