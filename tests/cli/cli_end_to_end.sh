@@ -121,7 +121,8 @@ bounded-memory)
     grep -qF 'line 1: expected N and K separated by a tab' "$tmp/err" ||
       fail "zeros onto a $output: no report"
     peak=$(tail -n 1 "$tmp/peak")
-    [ "$peak" -le "${MORVANE_PEAK_KB:?}" ] || fail "zeros onto a $output: peak resident memory $peak KB"
+    [ "$peak" -le "${MORVANE_PEAK_KB:?}" ] ||
+      fail "zeros onto a $output: peak resident memory $peak KB"
     echo "peak resident memory on 300 MB without a line feed, onto a $output: $peak KB"
   done
   ;;
