@@ -126,16 +126,6 @@ const std::vector<RunCase> kRunCases = {
      " 184,756\n",
      "",
      kExitSuccess},
-    {"StrictLines",
-     {"--strict"},
-     "20\t10\n1e\t\n5\t2.5\r\nx\t\"\x1b\n",
-     kCommaGroups,
-     " 184,756\n\n 8\n\n",
-     "morvane-cli: line 2: N \"1e\" is not a number\n"
-     "morvane-cli: line 2: K \"\" is not a number\n"
-     "morvane-cli: line 4: N \"x\" is not a number\n"
-     "morvane-cli: line 4: K \"\\\"\\x1b\" is not a number\n",
-     kExitBadInput},
     {"StrictLinesAroundABoxFull",
      {"--strict"},
      "20\t" + kBoxFullK + "\n20\t" + kBoxOverflowK + "\n",
@@ -165,6 +155,16 @@ const std::vector<RunCase> kRunCases = {
          "The count is 20; the result box shows \" 20\".\n",
      "",
      kExitSuccess},
+    {"StrictLines",
+     {"--strict"},
+     "20\t10\n1e\t\n5\t2.5\r\nx\t\"\x1b\n",
+     kCommaGroups,
+     " 184,756\n\n 8\n\n",
+     "morvane-cli: line 2: N \"1e\" is not a number\n"
+     "morvane-cli: line 2: K \"\" is not a number\n"
+     "morvane-cli: line 4: N \"x\" is not a number\n"
+     "morvane-cli: line 4: K \"\\\"\\x1b\" is not a number\n",
+     kExitBadInput},
     {"LineWithoutTab",
      {},
      "20\t10\n20 10\n5\t10\n",
