@@ -2,13 +2,12 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Starts Morvane on a private Xvfb display, with no window manager or under openbox, and checks
 # the window as the user and the window manager see it: a 384 x 175 client area that, with the
-# frame the manager added (none without one), is centred on the whole screen, not on the work
-# area a panel leaves; equal minimum and maximum size hints, and under openbox no resize or
-# maximize action; no minimize or maximize button or function in _MOTIF_WM_HINTS;
-# _NET_WM_STATE_SKIP_TASKBAR, still there once openbox has taken the window over; one 48 x 48
-# fully opaque image in _NET_WM_ICON; the window active on open (under openbox
-# _NET_ACTIVE_WINDOW names it) with the keyboard focus in the result box, seen by typing
-# Return, Ctrl+A and Ctrl+C and reading the clipboard: " 184,756" there.
+# frame the manager added (none without one), is centred on the screen; equal minimum and
+# maximum size hints, and under openbox no resize or maximize action; no minimize or maximize
+# button or function in _MOTIF_WM_HINTS; _NET_WM_STATE_SKIP_TASKBAR, still there once openbox
+# has taken the window over; one 48 x 48 fully opaque image in _NET_WM_ICON; the window active
+# on open (under openbox _NET_ACTIVE_WINDOW names it) with the keyboard focus in the result box,
+# seen by typing Return, Ctrl+A and Ctrl+C and reading the clipboard: " 184,756" there.
 # Usage: window_under_x11.sh PATH/TO/morvane [openbox]
 set -euo pipefail
 source "$(dirname "$0")/private_x_server.sh"
