@@ -87,6 +87,7 @@ lines)
   check "no input" 0 "" "$tmp/empty" "$cli"
   printf '5\0\t2\n\xff\xfe\t\xc3\x28\n' >"$tmp/in"
   check "NUL and invalid UTF-8" 0 $' 10\n 1\n' "$tmp/in" "$cli"
+  check_errors "morvane-cli: read error: Is a directory" "directory as input" 3 "" "$tmp" "$cli"
   ;;
 long-lines)
   # Megabytes of digits are too large a number; megabytes of letters read as 0.
@@ -101,18 +102,29 @@ long-lines)
     "lines around a box" 1 $' 184,756\n\n' "$tmp/in" "$cli" --strict
   ;;
 bounded-memory)
-  # An endless line, as from /dev/zero, is read in bounded memory and still counts as a line.
+  # An endless line, as from /dev/zero, is read in bounded memory and still counts as a line:
+  # into a file, where blocks are computed on several threads, and onto a terminal, where the
+  # reader works on one (script, from the essential bsdutils, gives it a pseudo-terminal).
   # AddressSanitizer keeps freed blocks in a quarantine of 256 MB, resident until it is full;
   # a small one measures the program rather than the sanitizer (no effect on other builds).
-  status=0
-  head -c 300000000 /dev/zero |
-    ASAN_OPTIONS="${ASAN_OPTIONS:+$ASAN_OPTIONS:}quarantine_size_mb=16" \
-      /usr/bin/time -f %M -o "$tmp/peak" "$cli" >"$tmp/out" 2>"$tmp/err" || status=$?
-  [ "$status" -eq 1 ] || fail "zeros: exit status $status"
-  grep -qF 'line 1: expected N and K separated by a tab' "$tmp/err" || fail "zeros: no report"
-  peak=$(tail -n 1 "$tmp/peak")
-  [ "$peak" -le "${MORVANE_PEAK_KB:?}" ] || fail "zeros: peak resident memory $peak KB"
-  echo "peak resident memory on 300 MB without a line feed: $peak KB"
+  endless_line="head -c 300000000 /dev/zero |
+    ASAN_OPTIONS='${ASAN_OPTIONS:+$ASAN_OPTIONS:}quarantine_size_mb=16' \\
+      /usr/bin/time -f %M -o '$tmp/peak' '$cli' 2>'$tmp/err'"
+  for output in file terminal; do
+    status=0
+    if [ "$output" = file ]; then
+      bash -c "$endless_line" >"$tmp/out" || status=$?
+    else
+      script -qec "$endless_line" /dev/null </dev/null >"$tmp/out" || status=$?
+    fi
+    [ "$status" -eq 1 ] || fail "zeros onto a $output: exit status $status"
+    grep -qF 'line 1: expected N and K separated by a tab' "$tmp/err" ||
+      fail "zeros onto a $output: no report"
+    peak=$(tail -n 1 "$tmp/peak")
+    [ "$peak" -le "${MORVANE_PEAK_KB:?}" ] ||
+      fail "zeros onto a $output: peak resident memory $peak KB"
+    echo "peak resident memory on 300 MB without a line feed, onto a $output: $peak KB"
+  done
   ;;
 closed-output)
   # An endless input into a reader that leaves after one line: the program must stop by
@@ -130,6 +142,19 @@ closed-output)
     [ "$(cat "$tmp/status")" = "$want" ] ||
       fail "closed output ($mode): status $(cat "$tmp/status"), expected $want"
   done
+  ;;
+no-threads)
+  # Where no thread can be started, every line is still computed, in order, on the one there is.
+  # Large enough for the reader to hand blocks to other threads; the sanitizer's runtime must
+  # stay the first library loaded.
+  seq 200000 | sed 's/$/\t1/' >"$tmp/in"
+  "$cli" <"$tmp/in" >"$tmp/threaded" || fail "no threads: without the shim, exit status $?"
+  [ "$(tail -n 1 "$tmp/threaded")" = ' 200,000' ] ||
+    fail "no threads: without the shim, the last line is '$(tail -n 1 "$tmp/threaded")'"
+  asan=$(ldd "$cli" | sed -n 's/^[[:space:]]*libasan[^ ]* => \([^ ]*\).*/\1/p')
+  check "no threads" 0 "$(cat "$tmp/threaded")"$'\n' "$tmp/in" \
+    env LD_PRELOAD="${asan:+$asan }${MORVANE_NO_THREAD_START:?}" "$cli"
+  [ ! -s "$tmp/err" ] || fail "no threads: standard error: $(head -c 200 "$tmp/err")"
   ;;
 *)
   echo "unknown group $group" >&2

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <new>
 #include <random>
 #include <regex>
 #include <string>
@@ -59,6 +60,13 @@ TEST_P(RunCliTest, WritesResultsAndExitStatus) {
   }
   EXPECT_EQ(errors.text(), c.errors);
 }
+
+// K texts around the 4,096 bytes a box holds: the blanks of the first are skipped, the "10"
+// of the second is cut off.
+const std::string kBoxFullK = std::string(4094, ' ') + "10";
+const std::string kBoxOverflowK = std::string(4095, ' ') + "10";
+// A complaint quotes 32 bytes at most, here the middle of the euro sign's three.
+const std::string kEuroAcrossQuoteEnd = std::string(30, '7') + "\u20ac";
 
 const std::vector<RunCase> kRunCases = {
     {"OneCount", {"20", "10"}, "", kCommaGroups, " 184,756\n", "", kExitSuccess},
@@ -116,6 +124,35 @@ const std::vector<RunCase> kRunCases = {
      "",
      kCommaGroups,
      " 184,756\n",
+     "",
+     kExitSuccess},
+    {"StrictLinesAroundABoxFull",
+     {"--strict"},
+     "20\t" + kBoxFullK + "\n20\t" + kBoxOverflowK + "\n",
+     kCommaGroups,
+     " 184,756\n\n",
+     "morvane-cli: line 2: K \"" + std::string(32, ' ') + "...\" is longer than 4096 bytes\n",
+     kExitBadInput},
+    {"StrictQuoteKeepsCharactersWhole",
+     {"--strict", "20", kEuroAcrossQuoteEnd},
+     "",
+     kCommaGroups,
+     "\n",
+     "morvane-cli: K \"" + std::string(30, '7') + "...\" is not a number\n",
+     kExitBadInput},
+    // As the window's Show Steps does: the K box holds the blanks and the "1".
+    {"ExplainReadsTheFieldAsABoxHoldsIt",
+     {"--explain", "20", kBoxOverflowK},
+     "",
+     kCommaGroups,
+     "N: \"20\" reads as 20.\nK: \"" + std::string(40, ' ') +
+         "...\" reads as 1, which rounds to 1 step.\n"
+         "Step i multiplies the running value, at first 1, by the factor N - (K - i) and rounds\n"
+         "the product to four decimals; the quotient is the product divided by i in double\n"
+         "precision, and the new running value is the quotient rounded to four decimals.\n"
+         "Step  Factor  Product  Quotient  Running value\n"
+         "   1      20       20        20             20\n"
+         "The count is 20; the result box shows \" 20\".\n",
      "",
      kExitSuccess},
     {"StrictLines",
@@ -216,6 +253,23 @@ TEST(RunCliFailureTest, FailedOutputEndsTheRun) {
       EXPECT_LE(source.reads(), 3);
       EXPECT_EQ(errors.text(), quiet ? "" : "morvane-cli: write error: test\n");
     }
+  }
+}
+
+// No memory for the output is a failure to write, status 3, with a word rather than an abort.
+TEST(RunCliFailureTest, OutputWithoutMemoryEndsTheRun) {
+  struct NoMemorySink final : ByteSink {
+    void Write(std::string_view /*bytes*/) override { throw std::bad_alloc(); }
+  };
+  for (const std::vector<std::string_view>& arguments :
+       {std::vector<std::string_view>{}, std::vector<std::string_view>{"20", "10"}}) {
+    StringSource source("20\t10\n");
+    NoMemorySink output;
+    StringSink errors;
+    EXPECT_EQ(RunCli(arguments, {.input = source, .output = output, .errors = errors, .threads = 2},
+                     kCommaGroups),
+              kExitIo);
+    EXPECT_EQ(errors.text(), "morvane-cli: out of memory\n");
   }
 }
 

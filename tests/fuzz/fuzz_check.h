@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -105,6 +106,33 @@ inline bool IsGroupedWhole(std::string_view text, std::string_view thousands) {
     if (grouped) return true;
   }
   return false;
+}
+
+// A number in the general format, cut into its parts.
+struct GeneralText {
+  bool negative = false;
+  std::string_view whole;
+  std::string_view decimals;
+};
+
+// Reads text written in the general format with a plain decimal separator: an optional "-",
+// whole digits without a leading zero (or "0"), and optionally the separator and one to four
+// decimals without a trailing zero; "-0" never. Nothing for text of another shape.
+inline std::optional<GeneralText> ReadGeneral(std::string_view text, std::string_view decimal) {
+  GeneralText parts;
+  parts.negative = text.starts_with('-');
+  if (parts.negative) text.remove_prefix(1);
+  const std::size_t point = text.find(decimal);
+  parts.whole = text.substr(0, point);
+  if (point != std::string_view::npos) parts.decimals = text.substr(point + decimal.size());
+  const bool whole_ok = !parts.whole.empty() && AllDigits(parts.whole) &&
+                        (parts.whole.front() != '0' || parts.whole.size() == 1);
+  const bool decimals_ok = point == std::string_view::npos ||
+                           (!parts.decimals.empty() && parts.decimals.size() <= 4 &&
+                            AllDigits(parts.decimals) && parts.decimals.back() != '0');
+  const bool zero = parts.whole == "0" && point == std::string_view::npos;
+  if (!whole_ok || !decimals_ok || (parts.negative && zero)) return std::nullopt;
+  return parts;
 }
 
 // digits (no leading zero) written with separator between groups of three, counted from the right.

@@ -40,6 +40,14 @@ const std::vector<ReasonCase> kReasonCases = {
     {"StepCount", "10", "32767.5", kPointComma,
      "Rounding K to the number of steps: 32,767.5000 rounds to 32,768, beyond the largest "
      "number of steps 32,767."},
+    // A quote of the text, cut at 40 bytes but never inside a character.
+    {"ReadingNQuotedSafely", "1e15\x7f" + std::string(34, ' ') + "\u00e9 apples", "2", kPointComma,
+     "Reading N: \"1e15\\x7f" + std::string(34, ' ') +
+         "...\" reads as 1,000,000,000,000,000, beyond the largest value "
+         "922,337,203,685,477.5807."},
+    {"StepCountBelow", "10", "-32768.6", kPointComma,
+     "Rounding K to the number of steps: -32,768.6000 rounds to -32,769, below the smallest "
+     "number of steps -32,768."},
     {"Factor", "-922337203685477", "2", kPointComma,
      "Step 1 of 2, the factor: N - (K - i) = -922,337,203,685,477 - (2 - 1) is "
      "-922,337,203,685,478, below the smallest value -922,337,203,685,477.5808."},
@@ -52,6 +60,9 @@ const std::vector<ReasonCase> kReasonCases = {
     {"QuotientConversion", "922337203685477.5", "0.93", kPointComma,
      "Step 1 of 1, rounding the quotient back: the product 922,337,203,685,477.5700 divided "
      "by 1 is 922,337,203,685,477.6250, beyond the largest value 922,337,203,685,477.5807."},
+    {"QuotientConversionBelow", "-922337203685477.5", "1.07", kPointComma,
+     "Step 1 of 1, rounding the quotient back: the product -922,337,203,685,477.5700 divided "
+     "by 1 is -922,337,203,685,477.6250, below the smallest value -922,337,203,685,477.5808."},
     {"Counter", "32767", "32767", kPointComma,
      "Step 32,767 of 32,767, the step counter: 32,767 + 1 is 32,768, beyond the largest step "
      "counter 32,767."},
@@ -75,19 +86,28 @@ struct ExplainCase {
   std::string n_text;
   std::string k_text;
   std::string text;
+  NumberSeparators separators = kPointComma;
 };
 
 class ExplainTextTest : public testing::TestWithParam<ExplainCase> {};
 
 TEST_P(ExplainTextTest, ReadsTabulatesAndConcludes) {
   const ExplainCase& c = GetParam();
-  EXPECT_EQ(ExplainText(c.n_text, c.k_text, kPointComma), c.text);
+  EXPECT_EQ(ExplainText(c.n_text, c.k_text, c.separators), c.text);
 }
 
 const std::string kLegend =
     "Step i multiplies the running value, at first 1, by the factor N - (K - i) and rounds\n"
     "the product to four decimals; the quotient is the product divided by i in double\n"
     "precision, and the new running value is the quotient rounded to four decimals.\n";
+
+// text with every "_" a narrow no-break space, French thousands separator.
+std::string WithNarrowSpaces(std::string text) {
+  for (std::size_t at = text.find('_'); at != std::string::npos; at = text.find('_', at)) {
+    text.replace(at, 1, "\u202f");
+  }
+  return text;
+}
 
 // A count, a count without steps, and a failure in the middle of a step.
 const std::vector<ExplainCase> kExplainCases = {
@@ -99,11 +119,30 @@ const std::vector<ExplainCase> kExplainCases = {
          "   1  3.5000   3.5000    3.5000         3.5000\n"
          "   2  4.5000  15.7500    7.8750         7.8750\n"
          "The count is 7.8750; the result box shows \" 8\".\n"},
-    {"NoStep", "x", "0.5",
+    {"NoStep", "x", "0.05",
      "N: \"x\" reads as 0.\n"
-     "K: \"0.5\" reads as 0.5000, which rounds to 0 steps: with fewer than one step the count "
+     "K: \"0.05\" reads as 0.0500, which rounds to 0 steps: with fewer than one step the count "
      "is 1.\n"
      "The count is 1; the result box shows \" 1\".\n"},
+    {"OneStepBelowOne", "0.5", "1",
+     "N: \"0.5\" reads as 0.5000.\n"
+     "K: \"1\" reads as 1, which rounds to 1 step.\n" +
+         kLegend +
+         "Step  Factor  Product  Quotient  Running value\n"
+         "   1  0.5000   0.5000    0.5000         0.5000\n"
+         "The count is 0.5000; the result box shows \" 1\".\n"},
+    // The narrow no-break space is one character in three bytes; the columns count characters.
+    {"FrenchSeparators",
+     "2000",
+     "2",
+     WithNarrowSpaces("N: \"2000\" reads as 2_000.\n"
+                      "K: \"2\" reads as 2, which rounds to 2 steps.\n" +
+                      kLegend +
+                      "Step  Factor    Product   Quotient  Running value\n"
+                      "   1   1_999      1_999      1_999          1_999\n"
+                      "   2   2_000  3_998_000  1_999_000      1_999_000\n"
+                      "The count is 1_999_000; the result box shows \" 1_999_000\".\n"),
+     {",", "\u202f"}},
     {"ProductOverflow", "100000000000000", "2",
      "N: \"100000000000000\" reads as 100,000,000,000,000.\n"
      "K: \"2\" reads as 2, which rounds to 2 steps.\n" +

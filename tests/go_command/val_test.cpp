@@ -75,7 +75,7 @@ TEST_P(ValOverflows, Raises) {
 INSTANTIATE_TEST_SUITE_P(Values, ValOverflows,
                          testing::Values("1e309", "1.7976931348623159e308", "-1e400",
                                          "0.00000000000000000001e329", "1" + std::string(309, '0'),
-                                         "1e99999999999999999999999"));
+                                         "1e99999999999999999999999", "9e308"));
 
 // Too small for a double: zero, keeping the sign.
 struct UnderflowCase {
@@ -98,6 +98,22 @@ INSTANTIATE_TEST_SUITE_P(Values, ValUnderflows,
                                          UnderflowCase{"-2.4703282292062327e-324", true},
                                          UnderflowCase{"0." + std::string(400, '0') + "1", false},
                                          UnderflowCase{"1e-99999999999999999999999", false}));
+
+// The decimal digits of 5^exponent, so that they followed by exponent zeros after the point
+// are 2^-exponent exactly.
+std::string PowerOfFiveDigits(int exponent) {
+  std::string digits = "1";  // least significant first while multiplying
+  for (int i = 0; i < exponent; ++i) {
+    int carry = 0;
+    for (char& digit : digits) {
+      const int product = (digit - '0') * 5 + carry;
+      digit = static_cast<char>('0' + product % 10);
+      carry = product / 10;
+    }
+    if (carry != 0) digits.push_back(static_cast<char>('0' + carry));
+  }
+  return {digits.rbegin(), digits.rend()};
+}
 
 // Texts of megabytes, each with a value that depends on every part of the text. The texts are
 // made when the test runs, not when the program starts.
@@ -150,6 +166,22 @@ INSTANTIATE_TEST_SUITE_P(
                    return text + "7";
                  },
                  7}),
+    [](const testing::TestParamInfo<LongCase>& info) { return std::string(info.param.name); });
+
+// Past the 800 digits that are compared exactly, a digit only tells whether the value lies
+// above the halfway point or on it.
+INSTANTIATE_TEST_SUITE_P(
+    PastTheExactDigits, ValLongText,
+    testing::Values(
+        LongCase{"TieBrokenBy801stDigit",
+                 [] { return "9007199254740993." + std::string(784, '0') + "1"; },
+                 9007199254740994.0},
+        // 2^-1075, halfway between 0 and the smallest subnormal, in its 752 digits.
+        LongCase{"SubnormalTieBrokenByNextDigit",
+                 [] { return PowerOfFiveDigits(1075) + "1e-1076"; }, std::nextafter(0.0, 1.0)},
+        LongCase{"SubnormalTieBrokenBy801stDigit",
+                 [] { return PowerOfFiveDigits(1075) + std::string(48, '0') + "1e-1124"; },
+                 std::nextafter(0.0, 1.0)}),
     [](const testing::TestParamInfo<LongCase>& info) { return std::string(info.param.name); });
 
 TEST(ValHugeExponent, Overflows) {

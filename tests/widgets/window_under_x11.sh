@@ -66,6 +66,11 @@ elif [ -n "$manager" ]; then
   fail "unknown window manager $manager"
 fi
 
+# A panel's strut across the top of the screen: the window is centred on the whole screen all
+# the same, not on the work area the panel leaves.
+xprop -root -f _NET_WORKAREA 32c \
+  -set _NET_WORKAREA "0, 100, $x_screen_width, $((x_screen_height - 100))"
+
 "$program" >"$work/app.log" 2>&1 &
 app_pid=$!
 info=''
