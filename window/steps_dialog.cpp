@@ -17,6 +17,7 @@
 #include <cstddef>
 #include <memory>
 #include <optional>
+#include <utility>
 
 namespace morvane {
 
@@ -98,7 +99,12 @@ QRect PlaceBeside(const QRect& beside, QSize size, const QRect& screen) {
   const auto shown = [&size, &sides](std::size_t side) {
     return size.boundedTo(sides[side].size());
   };
-  const auto area = [](QSize part) { return qint64{part.width()} * part.height(); };
+  // A table cut on the right hides its last columns from every row, where one cut at the
+  // bottom still shows whole rows and scrolls the natural way: a side that takes the full width
+  // wins over a larger area.
+  const auto score = [&size](QSize part) {
+    return std::pair{part.width() == size.width(), qint64{part.width()} * part.height()};
+  };
   std::optional<std::size_t> best;
   for (const std::size_t side : {kRight, kLeft, kBelow, kAbove}) {
     const QSize part = shown(side);
@@ -106,7 +112,7 @@ QRect PlaceBeside(const QRect& beside, QSize size, const QRect& screen) {
       best = side;
       break;
     }
-    if (!part.isEmpty() && (!best || area(part) > area(shown(*best)))) best = side;
+    if (!part.isEmpty() && (!best || score(part) > score(shown(*best)))) best = side;
   }
   // A main window that leaves no room beside it, on a tiny screen: over it, then.
   if (!best) return {screen.topLeft(), size.boundedTo(screen.size())};
