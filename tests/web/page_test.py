@@ -312,10 +312,18 @@ def check_phones(driver):
     for width, height in PHONES:
         driver.cdp("Emulation.setDeviceMetricsOverride", {"width": width, "height": height,
                                                           "deviceScaleFactor": 1, "mobile": True})
-        page, window = driver.script("const r = document.querySelector('.window')"
-                                     ".getBoundingClientRect(); return [document.documentElement"
-                                     ".scrollWidth, [r.left, r.top, r.right, r.bottom]];")
-        check(page <= width and min(window) >= 0 and window[2] <= width and window[3] <= height,
+        # The page fits itself to the new size on its resize event, which comes a frame later:
+        # until then it may still show the previous size's scale.
+        for _ in range(100):
+            page, window = driver.script("const r = document.querySelector('.window')"
+                                         ".getBoundingClientRect(); return [document"
+                                         ".documentElement.scrollWidth, [r.left, r.top, r.right,"
+                                         " r.bottom]];")
+            fits = page <= width and min(window) >= 0 and window[2] <= width and window[3] <= height
+            if fits and (width < 384 or window[2] - window[0] >= 384):
+                break
+            time.sleep(0.02)
+        check(fits,
               "at %dx%d the page is %d px wide, the window at %s" % (width, height, page, window))
         if width >= 384:
             check_layout(driver)
