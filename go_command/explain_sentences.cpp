@@ -3,6 +3,13 @@
 
 #include <algorithm>
 
+// Marks the texts for Qt's lupdate, which reads this file to put them into the translations
+// (window/translations/*.ts) from which every front end fills its own table; it stands for the
+// text itself, so this library needs nothing of Qt.
+#ifndef QT_TRANSLATE_NOOP
+#define QT_TRANSLATE_NOOP(context, text) text
+#endif
+
 namespace morvane {
 
 namespace {
@@ -10,38 +17,51 @@ namespace {
 // In the order of Sentence; the assertion below catches a sentence added to one and not the
 // other.
 constexpr auto kEnglishTexts = std::to_array<std::string_view>({
-    R"(%1: "%2" reads as %3.)",
-    R"(%1: "%2" reads as %3, which rounds to %4 steps: with fewer than one step the count is 1.)",
-    R"(%1: "%2" reads as %3, which rounds to %4 step.)",
-    R"(%1: "%2" reads as %3, which rounds to %4 steps.)",
-    "Step i multiplies the running value, at first 1, by the factor N - (K - i) and rounds\n"
-    "the product to four decimals; the quotient is the product divided by i in double\n"
-    "precision, and the new running value is the quotient rounded to four decimals.",
-    "Step",
-    "Factor",
-    "Product",
-    "Quotient",
-    "Running value",
-    "overflow",
-    "failed",
-    R"(The count is %1; the result box shows "%2".)",
-    R"(The result box shows "%1".)",
-    "Writing the count %1 as the result box shows it failed.",
-    R"(Reading %1: "%2" is too large for a double.)",
-    R"(Reading %1: "%2" reads as %3, %4.)",
-    "Rounding K to the number of steps: %1 rounds to %2, %3.",
-    "Step %1 of %2, the factor: N - (K - i) = %3 - (%4 - %5) is %6, %7.",
-    "Step %1 of %2, the product: the running value %3 times the factor %4 is %5, %6.",
-    "Step %1 of %2, the quotient: the product %3 divided by %4 failed the floating-point "
-    "check.",
-    "Step %1 of %2, rounding the quotient back: the product %3 divided by %4 is %5, %6.",
-    "Step %1 of %2, the step counter: %3 + 1 is %4, %5.",
-    "beyond the largest value %1",
-    "below the smallest value %1",
-    "beyond the largest number of steps %1",
-    "below the smallest number of steps %1",
-    "beyond the largest step counter %1",
-    "below the smallest step counter %1",
+    QT_TRANSLATE_NOOP("morvane::Explanation", "%1: \"%2\" reads as %3."),
+    QT_TRANSLATE_NOOP("morvane::Explanation",
+                      "%1: \"%2\" reads as %3, which rounds to %4 steps: with fewer than one step "
+                      "the count is 1."),
+    QT_TRANSLATE_NOOP("morvane::Explanation", "%1: \"%2\" reads as %3, which rounds to %4 step."),
+    QT_TRANSLATE_NOOP("morvane::Explanation", "%1: \"%2\" reads as %3, which rounds to %4 steps."),
+    QT_TRANSLATE_NOOP(
+        "morvane::Explanation",
+        "Step i multiplies the running value, at first 1, by the factor N - (K - i) and rounds\n"
+        "the product to four decimals; the quotient is the product divided by i in double\n"
+        "precision, and the new running value is the quotient rounded to four decimals."),
+    QT_TRANSLATE_NOOP("morvane::Explanation", "Step"),
+    QT_TRANSLATE_NOOP("morvane::Explanation", "Factor"),
+    QT_TRANSLATE_NOOP("morvane::Explanation", "Product"),
+    QT_TRANSLATE_NOOP("morvane::Explanation", "Quotient"),
+    QT_TRANSLATE_NOOP("morvane::Explanation", "Running value"),
+    QT_TRANSLATE_NOOP("morvane::Explanation", "overflow"),
+    QT_TRANSLATE_NOOP("morvane::Explanation", "failed"),
+    QT_TRANSLATE_NOOP("morvane::Explanation", "The count is %1; the result box shows \"%2\"."),
+    QT_TRANSLATE_NOOP("morvane::Explanation", "The result box shows \"%1\"."),
+    QT_TRANSLATE_NOOP("morvane::Explanation",
+                      "Writing the count %1 as the result box shows it failed."),
+    QT_TRANSLATE_NOOP("morvane::Explanation", "Reading %1: \"%2\" is too large for a double."),
+    QT_TRANSLATE_NOOP("morvane::Explanation", "Reading %1: \"%2\" reads as %3, %4."),
+    QT_TRANSLATE_NOOP("morvane::Explanation",
+                      "Rounding K to the number of steps: %1 rounds to %2, %3."),
+    QT_TRANSLATE_NOOP("morvane::Explanation",
+                      "Step %1 of %2, the factor: N - (K - i) = %3 - (%4 - %5) is %6, %7."),
+    QT_TRANSLATE_NOOP(
+        "morvane::Explanation",
+        "Step %1 of %2, the product: the running value %3 times the factor %4 is %5, %6."),
+    QT_TRANSLATE_NOOP(
+        "morvane::Explanation",
+        "Step %1 of %2, the quotient: the product %3 divided by %4 failed the floating-point "
+        "check."),
+    QT_TRANSLATE_NOOP(
+        "morvane::Explanation",
+        "Step %1 of %2, rounding the quotient back: the product %3 divided by %4 is %5, %6."),
+    QT_TRANSLATE_NOOP("morvane::Explanation", "Step %1 of %2, the step counter: %3 + 1 is %4, %5."),
+    QT_TRANSLATE_NOOP("morvane::Explanation", "beyond the largest value %1"),
+    QT_TRANSLATE_NOOP("morvane::Explanation", "below the smallest value %1"),
+    QT_TRANSLATE_NOOP("morvane::Explanation", "beyond the largest number of steps %1"),
+    QT_TRANSLATE_NOOP("morvane::Explanation", "below the smallest number of steps %1"),
+    QT_TRANSLATE_NOOP("morvane::Explanation", "beyond the largest step counter %1"),
+    QT_TRANSLATE_NOOP("morvane::Explanation", "below the smallest step counter %1"),
 });
 static_assert(kEnglishTexts.size() == kSentenceCount);
 
