@@ -6,6 +6,7 @@
 
 #include <array>
 #include <memory>
+#include <optional>
 #include <string>
 #include <utility>
 
@@ -49,6 +50,8 @@ class MainWindow {
 
   LRESULT Handle(HWND window, UINT message, WPARAM w_param, LPARAM l_param);
   void Create(HWND window);
+  // Whether Show Steps has a Go to explain: one whose result the box still shows.
+  bool CanExplain() const;
 
  private:
   HWND Control(int id) const { return GetDlgItem(window_, id); }
@@ -70,6 +73,15 @@ class MainWindow {
   std::wstring tooltip_text_;
   // The explanation's sentences in the user's language, for the tooltip and Show Steps.
   ExplainSentences sentences_;
+  // What the last Go read and wrote, which Show Steps explains as the box shows it, whatever
+  // the boxes or the Regional settings hold since.
+  struct LastGo {
+    std::string n_text;
+    std::string k_text;
+    NumberSeparators separators;
+    std::string shown;
+  };
+  std::optional<LastGo> last_go_;
 };
 
 // The result box keeps its own menu from opening: the window opens its own.
@@ -147,8 +159,14 @@ void MainWindow::Go() {
   const std::string n_text = TextOf(Control(kNBox));
   const std::string k_text = TextOf(Control(kKBox));
   const NumberSeparators separators = UserSeparators();
-  SetWindowTextW(Control(kResultBox), WideFromUtf8(GoCommand(n_text, k_text, separators)).c_str());
+  std::string shown = GoCommand(n_text, k_text, separators);
+  SetWindowTextW(Control(kResultBox), WideFromUtf8(shown).c_str());
   SetTooltip(WideFromUtf8(FailureReason(n_text, k_text, separators, sentences_)));
+  last_go_ = LastGo{n_text, k_text, separators, std::move(shown)};
+}
+
+bool MainWindow::CanExplain() const {
+  return last_go_ && TextOf(Control(kResultBox)) == last_go_->shown;
 }
 
 void MainWindow::SetTooltip(std::wstring text) {
@@ -210,8 +228,10 @@ void MainWindow::Command(int id) {
       CopyPlainNumber();
       break;
     case kShowSteps:
-      ShowSteps(window_, ExplainText(TextOf(Control(kNBox)), TextOf(Control(kKBox)),
-                                     UserSeparators(), sentences_));
+      if (CanExplain()) {
+        ShowSteps(window_, ExplainText(last_go_->n_text, last_go_->k_text, last_go_->separators,
+                                       sentences_));
+      }
       break;
     default:
       break;
@@ -327,6 +347,9 @@ HMENU CreateResultMenu(HWND main_window) {
   const bool selected = start != end;
   const bool editable = (GetWindowLongW(box, GWL_STYLE) & ES_READONLY) == 0;
   const bool result = PlainNumber(TextOf(box), UserSeparators()).has_value();
+  const auto* self =
+      reinterpret_cast<const MainWindow*>(GetWindowLongPtrW(main_window, GWLP_USERDATA));
+  const bool explainable = self != nullptr && self->CanExplain();
 
   struct Item {
     MenuCommand command;
@@ -340,7 +363,7 @@ HMENU CreateResultMenu(HWND main_window) {
       {kDelete, editable && selected},
       {kSelectAll, GetWindowTextLengthW(box) > 0},
       {kCopyPlainNumber, result},
-      {kShowSteps, true},
+      {kShowSteps, explainable},
   }};
   const HMENU menu = CreatePopupMenu();
   for (const Item& item : items) {

@@ -172,6 +172,13 @@ TEST_P(GoTest, ResultTooltipAndPlainNumber) {
   SetWindowTextW(Item(kNBox), WideFromUtf8(c.n).c_str());
   SetWindowTextW(Item(kKBox), WideFromUtf8(c.k).c_str());
   SetWindowTextW(Item(kResultBox), L"stale");
+  const auto greyed = [this](MenuCommand command) {
+    const HMENU menu = CreateResultMenu(window_);
+    const UINT state = GetMenuState(menu, command, MF_BYCOMMAND);
+    DestroyMenu(menu);
+    return (state & MF_GRAYED) != 0;
+  };
+  EXPECT_TRUE(greyed(kShowSteps)) << "nothing to explain before a Go";
   switch (c.trigger) {
     case Trigger::kClick:
       SendMessageW(Item(kGoButton), BM_CLICK, 0, 0);
@@ -220,10 +227,10 @@ TEST_P(GoTest, ResultTooltipAndPlainNumber) {
     EXPECT_STREQ(reason, L"");
   }
 
-  const HMENU menu = CreateResultMenu(window_);
-  const UINT state = GetMenuState(menu, kCopyPlainNumber, MF_BYCOMMAND);
-  DestroyMenu(menu);
-  EXPECT_EQ((state & MF_GRAYED) != 0, c.plain == nullptr);
+  EXPECT_EQ(greyed(kCopyPlainNumber), c.plain == nullptr);
+  // Show Steps explains the last Go while the box shows its result, whatever N holds since.
+  SetWindowTextW(Item(kNBox), L"7");
+  EXPECT_FALSE(greyed(kShowSteps));
   if (c.plain == nullptr) return;
   SendMessageW(window_, WM_COMMAND, kCopyPlainNumber, 0);
   ASSERT_TRUE(OpenClipboard(window_));
@@ -232,6 +239,8 @@ TEST_P(GoTest, ResultTooltipAndPlainNumber) {
   if (data) GlobalUnlock(data);
   CloseClipboard();
   EXPECT_EQ(Utf8FromWide(copied), c.plain);
+  SetWindowTextW(Item(kResultBox), L"x");
+  EXPECT_TRUE(greyed(kShowSteps)) << "the box no longer shows the Go's result";
 }
 
 INSTANTIATE_TEST_SUITE_P(

@@ -41,7 +41,8 @@ enum MenuCommand : int {
 HWND CreateMainWindow(HINSTANCE instance);
 
 // The result box's context menu as it would open now: the edit commands, then Copy Plain Number
-// (greyed unless the box holds a result) and Show Steps. The caller destroys it.
+// (greyed unless the box holds a result) and Show Steps (greyed until a Go, and once the box
+// no longer shows that Go's result). The caller destroys it.
 HMENU CreateResultMenu(HWND main_window);
 
 }  // namespace morvane::win32
