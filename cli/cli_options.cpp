@@ -80,8 +80,8 @@ when the calculation fails. With no operands, each line of standard input holds
 N and K separated by a tab and gets one line of output, in order; a line
 without a tab is reported on standard error and gets an empty output line.
 
-N and K are read as the window reads its boxes: the number a text begins with,
-blanks skipped anywhere, "." as the decimal point, at most 4096 bytes of each.
+N and K are read as the window reads its boxes, at most 4096 bytes of each: see
+READING AND ROUNDING in morvane-cli(1), or docs/reading-and-rounding.md.
 An argument that begins with "-" and a digit, "." or a blank is a number, so
 "morvane-cli -5 3" works. The output's separators follow LC_ALL, LC_NUMERIC or
 LANG.

@@ -41,7 +41,7 @@ struct Expected {
   std::string errors;
 };
 
-// What the README promises, line by line: split at "\n" (bytes after the last one are a line
+// What the manual page promises, line by line: split at "\n" (bytes after the last one are a line
 // too), one "\r" before it dropped, N and K split at the first tab; a line without a tab gets an
 // empty output line and a numbered report.
 Expected ExpectedRun(std::string_view input) {

@@ -44,8 +44,14 @@ has -rw-r--r-- usr/share/man/man1/morvane-cli\.1\.gz
 has -rw-r--r-- usr/share/bash-completion/completions/morvane-cli
 has -rw-r--r-- usr/share/doc/morvane/copyright
 has -rw-r--r-- usr/share/doc/morvane/changelog\.gz
+has -rw-r--r-- usr/share/doc/morvane/README\.md
+docs=(using reading-and-rounding windows web developing)
+for doc in "${docs[@]}"; do has -rw-r--r-- "usr/share/doc/morvane/docs/$doc\.md"; done
+has -rw-r--r-- usr/share/doc/morvane/docs/screenshot\.png
+has -rw-r--r-- usr/share/doc/morvane/docs/web-screenshot\.png
 files=$(grep -c '^-' <<<"$listing")
-[ "$files" -eq 10 ] || fail "expected 10 files, the package has $files:"$'\n'"$listing"
+expected=$((13 + ${#docs[@]}))
+[ "$files" -eq "$expected" ] || fail "expected $expected files, the package has $files:"$'\n'"$listing"
 
 # Debian's own judgement of the package: no error and no warning (informational tags may stay).
 # lintian refuses nothing for running as root, it only says so.
@@ -62,4 +68,4 @@ for page in morvane morvane-cli; do
 done
 gzip -t "$work/root/usr/share/doc/morvane/changelog.gz" || fail "changelog.gz is no gzip file"
 echo "PASS: $(basename "$deb") with the two programs, the desktop files, the manual pages, the"
-echo "completion and the documents; lintian: $(grep -vc 'root privileges' "$work/lintian.log") notes"
+echo "completion, the README and docs/; lintian: $(grep -vc 'root privileges' "$work/lintian.log") notes"

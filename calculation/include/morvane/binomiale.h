@@ -37,6 +37,7 @@ struct NoStepObserver {
 // increment overflows the short-integer step counter.
 // Examples: (20, 10) gives 184,756 through 11, 66, 286, ..., 92,378; (48, 24) gives
 // 32,247,603,683,100; (49, 24) overflows; (5, 2.5) gives 7.875; (-1, 2) gives 1.
+// Users read this rule in docs/reading-and-rounding.md, whose examples a test runs.
 Currency Binomiale(Currency n, Currency k);
 
 // The same count, handing each value to observer as it is computed (the hooks of

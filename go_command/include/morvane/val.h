@@ -18,6 +18,7 @@ namespace morvane {
 // for one reads as 0 (with its sign).
 // Examples: "20 apples" gives 20; "2 0" gives 20; "20,5" gives 20; "- 1.5e1" gives -15;
 // "abc" and "" give 0; "1e400" raises.
+// Users read this rule in docs/reading-and-rounding.md, whose examples a test runs.
 double Val(std::string_view text);
 
 // Whether text is wholly a number: what Val reads, followed by nothing but blanks. A text that
