@@ -16,6 +16,7 @@ fail() {
 }
 
 # The examples: rows "| `N` | `K` | `RESULT` | why |"; the result keeps its leading space.
+# shellcheck disable=SC2016 # the backticks are Markdown's, matched literally
 code_cell() { sed -E 's/^ *`(.*)` *$/\1/' <<<"$1"; }
 rows=0
 while IFS='|' read -r _ n k result _; do
@@ -30,6 +31,7 @@ done < <(grep -E '^\| `' "$doc")
 
 # The paragraphs after the first "## " heading, without headings, table rows and Markdown
 # marks, one a line, with the signs man writes in ASCII in the C locale.
+# shellcheck disable=SC1112 # the typographic apostrophe is one of the signs replaced
 sed -n '/^## /,$p' "$doc" | grep -vE '^(#|\|)' |
   sed -E 's/\*\*|`//g; s/−/-/g; s/±/+-/g; s/≤/<=/g; s/’/'"'"'/g' |
   awk 'NF { printf "%s%s", (p ? " " : ""), $0; p = 1; next } p { print ""; p = 0 } END { if (p) print "" }' |
