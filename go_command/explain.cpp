@@ -72,7 +72,7 @@ class Writer {
   std::string Whole(std::int64_t value) const {
     return GroupedText(std::to_string(value), separators_);
   }
-  // "beyond the largest value 922,337,203,685,477.5807": above names the bound above the
+  // "exceeds the largest value 922,337,203,685,477.5807": above names the bound above the
   // range, below the one under it.
   std::string Beyond(const CountFailure& failure, Sentence above, Sentence below) const {
     return Say(failure.value.starts_with('-') ? below : above,
@@ -113,6 +113,9 @@ class Writer {
                    {i, steps, Number(running), Number(step.factor), value, BeyondValue(failure)});
       }
       case CountOperation::kDivision:
+        // No input reaches this sentence: the dividend is a currency value, finite and below
+        // 2^63 / 10,000, and the divisor a step number from 1 to 32,767, so the division can
+        // neither divide by zero, overflow nor be invalid. It names the check should it fail.
         return Say(Sentence::kReasonDivision, {i, steps, Number(step.product), i});
       case CountOperation::kConversion:
         return Say(Sentence::kReasonConversion,
@@ -135,6 +138,7 @@ class Writer {
     if (computed >= 3) cells[3] = Number(step.quotient);
     if (computed >= 4) cells[4] = Number(step.running);
     if (failing) {
+      // "failed" marks the division alone, which no input makes fail (see Reason).
       cells[computed + 1] =
           Say(trace.failure->kind == ErrorKind::kFloatingPoint ? Sentence::kCellFailed
                                                                : Sentence::kCellOverflow);

@@ -19,13 +19,13 @@ namespace {
 constexpr auto kEnglishTexts = std::to_array<std::string_view>({
     QT_TRANSLATE_NOOP("morvane::Explanation", "%1: \"%2\" reads as %3."),
     QT_TRANSLATE_NOOP("morvane::Explanation",
-                      "%1: \"%2\" reads as %3, which rounds to %4 steps: with fewer than one step "
-                      "the count is 1."),
-    QT_TRANSLATE_NOOP("morvane::Explanation", "%1: \"%2\" reads as %3, which rounds to %4 step."),
-    QT_TRANSLATE_NOOP("morvane::Explanation", "%1: \"%2\" reads as %3, which rounds to %4 steps."),
+                      "%1: \"%2\" reads as %3 and rounds to %4: with fewer than one step the "
+                      "count is 1."),
+    QT_TRANSLATE_NOOP("morvane::Explanation", "%1: \"%2\" reads as %3 and rounds to %4 step."),
+    QT_TRANSLATE_NOOP("morvane::Explanation", "%1: \"%2\" reads as %3 and rounds to %4 steps."),
     QT_TRANSLATE_NOOP(
         "morvane::Explanation",
-        "Step i multiplies the running value, at first 1, by the factor N - (K - i) and rounds\n"
+        "Step i multiplies the running value (at first 1) by the factor N - (K - i) and rounds\n"
         "the product to four decimals; the quotient is the product divided by i in double\n"
         "precision, and the new running value is the quotient rounded to four decimals."),
     QT_TRANSLATE_NOOP("morvane::Explanation", "Step"),
@@ -40,28 +40,31 @@ constexpr auto kEnglishTexts = std::to_array<std::string_view>({
     QT_TRANSLATE_NOOP("morvane::Explanation",
                       "Writing the count %1 as the result box shows it failed."),
     QT_TRANSLATE_NOOP("morvane::Explanation", "Reading %1: \"%2\" is too large for a double."),
-    QT_TRANSLATE_NOOP("morvane::Explanation", "Reading %1: \"%2\" reads as %3, %4."),
+    QT_TRANSLATE_NOOP("morvane::Explanation", "Reading %1: \"%2\" reads as %3 and so %4."),
     QT_TRANSLATE_NOOP("morvane::Explanation",
-                      "Rounding K to the number of steps: %1 rounds to %2, %3."),
+                      "Rounding K to the number of steps: %1 rounds to %2 and so %3."),
     QT_TRANSLATE_NOOP("morvane::Explanation",
-                      "Step %1 of %2, the factor: N - (K - i) = %3 - (%4 - %5) is %6, %7."),
+                      "Step %1 of %2 computes the factor: N - (K - i) = %3 - (%4 - %5) is %6 "
+                      "and so %7."),
     QT_TRANSLATE_NOOP(
         "morvane::Explanation",
-        "Step %1 of %2, the product: the running value %3 times the factor %4 is %5, %6."),
+        "Step %1 of %2 computes the product: the running value %3 times the factor %4 is %5 "
+        "and so %6."),
+    QT_TRANSLATE_NOOP("morvane::Explanation",
+                      "Step %1 of %2 computes the quotient: the product %3 divided by %4 failed "
+                      "the floating-point check."),
     QT_TRANSLATE_NOOP(
         "morvane::Explanation",
-        "Step %1 of %2, the quotient: the product %3 divided by %4 failed the floating-point "
-        "check."),
-    QT_TRANSLATE_NOOP(
-        "morvane::Explanation",
-        "Step %1 of %2, rounding the quotient back: the product %3 divided by %4 is %5, %6."),
-    QT_TRANSLATE_NOOP("morvane::Explanation", "Step %1 of %2, the step counter: %3 + 1 is %4, %5."),
-    QT_TRANSLATE_NOOP("morvane::Explanation", "beyond the largest value %1"),
-    QT_TRANSLATE_NOOP("morvane::Explanation", "below the smallest value %1"),
-    QT_TRANSLATE_NOOP("morvane::Explanation", "beyond the largest number of steps %1"),
-    QT_TRANSLATE_NOOP("morvane::Explanation", "below the smallest number of steps %1"),
-    QT_TRANSLATE_NOOP("morvane::Explanation", "beyond the largest step counter %1"),
-    QT_TRANSLATE_NOOP("morvane::Explanation", "below the smallest step counter %1"),
+        "Step %1 of %2 rounds the quotient to four decimals: the product %3 divided by %4 is %5 "
+        "and so %6."),
+    QT_TRANSLATE_NOOP("morvane::Explanation",
+                      "Step %1 of %2 adds one to the step counter: %3 + 1 is %4 and so %5."),
+    QT_TRANSLATE_NOOP("morvane::Explanation", "exceeds the largest value %1"),
+    QT_TRANSLATE_NOOP("morvane::Explanation", "falls below the smallest value %1"),
+    QT_TRANSLATE_NOOP("morvane::Explanation", "exceeds the largest number of steps %1"),
+    QT_TRANSLATE_NOOP("morvane::Explanation", "falls below the smallest number of steps %1"),
+    QT_TRANSLATE_NOOP("morvane::Explanation", "exceeds the largest step counter %1"),
+    QT_TRANSLATE_NOOP("morvane::Explanation", "falls below the smallest step counter %1"),
 });
 static_assert(kEnglishTexts.size() == kSentenceCount);
 

@@ -65,8 +65,8 @@ operands)
   check "LANG when LC_ALL unset" 0 $' 184.756\n' "$tmp/empty" \
     env -u LC_ALL LANG=it_IT.UTF-8 "$cli" 20 10
   "$cli" --explain 49 24 >"$tmp/explain" || fail "explain 49 24: exit status $?"
-  [ "$(tail -n 1 "$tmp/explain")" = "Step 24 of 24, the product: the running value \
-30,957,699,535,776 times the factor 49 is 1,516,927,277,253,024, beyond the largest value \
+  [ "$(tail -n 1 "$tmp/explain")" = "Step 24 of 24 computes the product: the running value \
+30,957,699,535,776 times the factor 49 is 1,516,927,277,253,024 and so exceeds the largest value \
 922,337,203,685,477.5807." ] || fail "explain 49 24: last line $(tail -n 1 "$tmp/explain")"
   [ "$("$cli" --explain 32766 32766 | grep -c '^ *[0-9,]*  ')" -eq 32767 ] ||
     fail "explain 32766 32766: not a header and 32,766 rows"

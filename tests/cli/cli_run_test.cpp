@@ -146,8 +146,8 @@ const std::vector<RunCase> kRunCases = {
      "",
      kCommaGroups,
      "N: \"20\" reads as 20.\nK: \"" + std::string(40, ' ') +
-         "...\" reads as 1, which rounds to 1 step.\n"
-         "Step i multiplies the running value, at first 1, by the factor N - (K - i) and rounds\n"
+         "...\" reads as 1 and rounds to 1 step.\n"
+         "Step i multiplies the running value (at first 1) by the factor N - (K - i) and rounds\n"
          "the product to four decimals; the quotient is the product divided by i in double\n"
          "precision, and the new running value is the quotient rounded to four decimals.\n"
          "Step  Factor  Product  Quotient  Running value\n"

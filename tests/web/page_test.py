@@ -53,10 +53,10 @@ WEIGHT_LIMIT = 60 * 1024
 PHONES = [(320, 568), (360, 640), (384, 640)]
 # Languages: the text of Copy Plain Number, the start of the reason for an "Error", and the
 # thousands separator when it is known (otherwise the browser's own, whatever it is).
-LANGUAGES = [("de-DE", "Reine Zahl kopieren", "Schritt 24 von 24", "."),
-             ("de-CH", "Reine Zahl kopieren", "Schritt 24 von 24", None),
-             ("fr-FR", "Copier le nombre brut", "Étape 24 sur 24", None),
-             ("it-IT", "Copia numero semplice", "Passaggio 24 di 24", None)]
+LANGUAGES = [("de-DE", "Reine Zahl kopieren", "Schritt 24 von 24 berechnet", "."),
+             ("de-CH", "Reine Zahl kopieren", "Schritt 24 von 24 berechnet", None),
+             ("fr-FR", "Copier le nombre brut", "L’étape 24 sur 24", None),
+             ("it-IT", "Copia numero semplice", "Il passaggio 24 di 24", None)]
 
 failures = []
 

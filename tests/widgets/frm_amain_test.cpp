@@ -395,33 +395,33 @@ void FrmAmainTest::ResultMenuSpeaksTheUserLanguage_data() {
   QTest::newRow("Italian") << "it_IT.UTF-8"
                            << "&Copia"
                            << "Copia &numero semplice" << QStringLiteral(u"Mostra &passaggi\u2026")
-                           << "Passaggio 24 di 24, il prodotto";
+                           << "Il passaggio 24 di 24 calcola il prodotto";
   QTest::newRow("German") << "de_DE.UTF-8"
                           << "&Kopieren"
                           << "Reine &Zahl kopieren" << QStringLiteral(u"&Schritte anzeigen\u2026")
-                          << "Schritt 24 von 24, das Produkt";
+                          << "Schritt 24 von 24 berechnet das Produkt";
   QTest::newRow("French") << "fr_FR.UTF-8"
                           << "Cop&ier"
                           << "Copier le &nombre brut"
-                          << QStringLiteral(u"Afficher les &\u00E9tapes\u2026")
-                          << QStringLiteral(u"\u00C9tape 24 sur 24, le produit");
+                          << QStringLiteral(u"A&fficher les \u00E9tapes\u2026")
+                          << QStringLiteral(u"L\u2019\u00E9tape 24 sur 24 calcule le produit");
   QTest::newRow("Swiss German falls back to German")
       << "de_CH"
       << "&Kopieren"
       << "Reine &Zahl kopieren" << QStringLiteral(u"&Schritte anzeigen\u2026")
-      << "Schritt 24 von 24, das Produkt";
+      << "Schritt 24 von 24 berechnet das Produkt";
   QTest::newRow("Spanish: Qt's texts only")
       << "es_ES.UTF-8"
       << "&Copiar"
       << "Copy Plain &Number" << QStringLiteral(u"Show &Steps\u2026")
-      << "Step 24 of 24, the product";
+      << "Step 24 of 24 computes the product";
   QTest::newRow("Hebrew, written right to left")
       << "he_IL.UTF-8" << QStringLiteral(u"\u05D4\u05E2&\u05EA\u05E7") << "Copy Plain &Number"
-      << QStringLiteral(u"Show &Steps\u2026") << "Step 24 of 24, the product";
+      << QStringLiteral(u"Show &Steps\u2026") << "Step 24 of 24 computes the product";
   QTest::newRow("C") << "C.UTF-8"
                      << "&Copy"
                      << "Copy Plain &Number" << QStringLiteral(u"Show &Steps\u2026")
-                     << "Step 24 of 24, the product";
+                     << "Step 24 of 24 computes the product";
 }
 
 void FrmAmainTest::ResultMenuSpeaksTheUserLanguage() {
@@ -511,8 +511,8 @@ void FrmAmainTest::ErrorExplainsItselfInTooltipAndSteps() {
   QTest::keyClick(txt_result, Qt::Key_Return);
   QCOMPARE(txt_result->text(), QStringLiteral("Error"));
   const QString reason = QStringLiteral(
-      "Step 24 of 24, the product: the running value 30,957,699,535,776 times the factor 49 is "
-      "1,516,927,277,253,024, beyond the largest value 922,337,203,685,477.5807.");
+      "Step 24 of 24 computes the product: the running value 30,957,699,535,776 times the factor "
+      "49 is 1,516,927,277,253,024 and so exceeds the largest value 922,337,203,685,477.5807.");
   QCOMPARE(txt_result->toolTip(), reason);
   // N edited since that Go: Show Steps still explains what the result box shows.
   Box(window, "txtN")->setText(QStringLiteral("48"));

@@ -249,7 +249,7 @@ INSTANTIATE_TEST_SUITE_P(
                     GoCase{"48", "24", Trigger::kEnterInN, L",", L".", " 32,247,603,683,100", "",
                            "32247603683100"},
                     GoCase{"49", "24", Trigger::kEnterInK, L",", L".", "Error",
-                           "Step 24 of 24, the product", nullptr},
+                           "Step 24 of 24 computes the product", nullptr},
                     GoCase{"5", "2.5", Trigger::kEnterInResult, L",", L".", " 8", "", "8"},
                     GoCase{"20", "10", Trigger::kSpaceOnGo, L"'", L".", " 184'756", "", "184756"},
                     GoCase{"48", "24", Trigger::kClick, L"\u00A0", L",",

@@ -6,27 +6,27 @@
     <name>morvane::Explanation</name>
     <message>
         <source>%1: &quot;%2&quot; reads as %3.</source>
-        <translation>%1: «%2» si legge come %3.</translation>
+        <translation>%1: «%2» viene letto come %3.</translation>
     </message>
     <message>
-        <source>%1: &quot;%2&quot; reads as %3, which rounds to %4 steps: with fewer than one step the count is 1.</source>
-        <translation>%1: «%2» si legge come %3, che arrotondato dà %4 passaggi: con meno di un passaggio il conteggio è 1.</translation>
+        <source>%1: &quot;%2&quot; reads as %3 and rounds to %4: with fewer than one step the count is 1.</source>
+        <translation>%1: «%2» viene letto come %3 e arrotondato a %4: con meno di un passaggio il conteggio è 1.</translation>
     </message>
     <message>
-        <source>%1: &quot;%2&quot; reads as %3, which rounds to %4 step.</source>
-        <translation>%1: «%2» si legge come %3, che arrotondato dà %4 passaggio.</translation>
+        <source>%1: &quot;%2&quot; reads as %3 and rounds to %4 step.</source>
+        <translation>%1: «%2» viene letto come %3 e arrotondato a %4 passaggio.</translation>
     </message>
     <message>
-        <source>%1: &quot;%2&quot; reads as %3, which rounds to %4 steps.</source>
-        <translation>%1: «%2» si legge come %3, che arrotondato dà %4 passaggi.</translation>
+        <source>%1: &quot;%2&quot; reads as %3 and rounds to %4 steps.</source>
+        <translation>%1: «%2» viene letto come %3 e arrotondato a %4 passaggi.</translation>
     </message>
     <message>
-        <source>Step i multiplies the running value, at first 1, by the factor N - (K - i) and rounds
+        <source>Step i multiplies the running value (at first 1) by the factor N - (K - i) and rounds
 the product to four decimals; the quotient is the product divided by i in double
 precision, and the new running value is the quotient rounded to four decimals.</source>
-        <translation>Il passaggio i moltiplica il valore corrente, all’inizio 1, per il fattore N - (K - i) e
+        <translation>Il passaggio i moltiplica il valore corrente (all’inizio 1) per il fattore N - (K - i) e
 arrotonda il prodotto a quattro decimali; il quoziente è il prodotto diviso per i in doppia
-precisione, e il nuovo valore corrente è il quoziente arrotondato a quattro decimali.</translation>
+precisione e il nuovo valore corrente è il quoziente arrotondato a quattro decimali.</translation>
     </message>
     <message>
         <source>Step</source>
@@ -54,7 +54,7 @@ precisione, e il nuovo valore corrente è il quoziente arrotondato a quattro dec
     </message>
     <message>
         <source>failed</source>
-        <translation>fallita</translation>
+        <translation>non riuscito</translation>
     </message>
     <message>
         <source>The count is %1; the result box shows &quot;%2&quot;.</source>
@@ -73,56 +73,56 @@ precisione, e il nuovo valore corrente è il quoziente arrotondato a quattro dec
         <translation>Lettura di %1: «%2» è troppo grande per un numero in virgola mobile a doppia precisione.</translation>
     </message>
     <message>
-        <source>Reading %1: &quot;%2&quot; reads as %3, %4.</source>
-        <translation>Lettura di %1: «%2» si legge come %3, %4.</translation>
+        <source>Reading %1: &quot;%2&quot; reads as %3 and so %4.</source>
+        <translation>Lettura di %1: «%2» viene letto come %3 e %4.</translation>
     </message>
     <message>
-        <source>Rounding K to the number of steps: %1 rounds to %2, %3.</source>
-        <translation>Arrotondamento di K al numero di passaggi: %1 arrotondato dà %2, %3.</translation>
+        <source>Rounding K to the number of steps: %1 rounds to %2 and so %3.</source>
+        <translation>Arrotondamento di K al numero di passaggi: %1 viene arrotondato a %2 e %3.</translation>
     </message>
     <message>
-        <source>Step %1 of %2, the factor: N - (K - i) = %3 - (%4 - %5) is %6, %7.</source>
-        <translation>Passaggio %1 di %2, il fattore: N - (K - i) = %3 - (%4 - %5) vale %6, %7.</translation>
+        <source>Step %1 of %2 computes the factor: N - (K - i) = %3 - (%4 - %5) is %6 and so %7.</source>
+        <translation>Il passaggio %1 di %2 calcola il fattore: N - (K - i) = %3 - (%4 - %5) vale %6 e %7.</translation>
     </message>
     <message>
-        <source>Step %1 of %2, the product: the running value %3 times the factor %4 is %5, %6.</source>
-        <translation>Passaggio %1 di %2, il prodotto: il valore corrente %3 per il fattore %4 vale %5, %6.</translation>
+        <source>Step %1 of %2 computes the product: the running value %3 times the factor %4 is %5 and so %6.</source>
+        <translation>Il passaggio %1 di %2 calcola il prodotto: il valore corrente %3 per il fattore %4 vale %5 e %6.</translation>
     </message>
     <message>
-        <source>Step %1 of %2, the quotient: the product %3 divided by %4 failed the floating-point check.</source>
-        <translation>Passaggio %1 di %2, il quoziente: il prodotto %3 diviso per %4 non ha superato il controllo in virgola mobile.</translation>
+        <source>Step %1 of %2 computes the quotient: the product %3 divided by %4 failed the floating-point check.</source>
+        <translation>Il passaggio %1 di %2 calcola il quoziente: il prodotto %3 diviso per %4 non ha superato il controllo in virgola mobile.</translation>
     </message>
     <message>
-        <source>Step %1 of %2, rounding the quotient back: the product %3 divided by %4 is %5, %6.</source>
-        <translation>Passaggio %1 di %2, il nuovo arrotondamento del quoziente: il prodotto %3 diviso per %4 vale %5, %6.</translation>
+        <source>Step %1 of %2 rounds the quotient to four decimals: the product %3 divided by %4 is %5 and so %6.</source>
+        <translation>Il passaggio %1 di %2 arrotonda il quoziente a quattro decimali: il prodotto %3 diviso per %4 vale %5 e %6.</translation>
     </message>
     <message>
-        <source>Step %1 of %2, the step counter: %3 + 1 is %4, %5.</source>
-        <translation>Passaggio %1 di %2, il contatore dei passaggi: %3 + 1 vale %4, %5.</translation>
+        <source>Step %1 of %2 adds one to the step counter: %3 + 1 is %4 and so %5.</source>
+        <translation>Il passaggio %1 di %2 incrementa di uno il contatore dei passaggi: %3 + 1 vale %4 e %5.</translation>
     </message>
     <message>
-        <source>beyond the largest value %1</source>
-        <translation>oltre il valore massimo %1</translation>
+        <source>exceeds the largest value %1</source>
+        <translation>supera il valore massimo %1</translation>
     </message>
     <message>
-        <source>below the smallest value %1</source>
-        <translation>sotto il valore minimo %1</translation>
+        <source>falls below the smallest value %1</source>
+        <translation>scende sotto il valore minimo %1</translation>
     </message>
     <message>
-        <source>beyond the largest number of steps %1</source>
-        <translation>oltre il numero massimo di passaggi %1</translation>
+        <source>exceeds the largest number of steps %1</source>
+        <translation>supera il numero massimo di passaggi %1</translation>
     </message>
     <message>
-        <source>below the smallest number of steps %1</source>
-        <translation>sotto il numero minimo di passaggi %1</translation>
+        <source>falls below the smallest number of steps %1</source>
+        <translation>scende sotto il numero minimo di passaggi %1</translation>
     </message>
     <message>
-        <source>beyond the largest step counter %1</source>
-        <translation>oltre il valore massimo del contatore dei passaggi %1</translation>
+        <source>exceeds the largest step counter %1</source>
+        <translation>supera il valore massimo del contatore dei passaggi %1</translation>
     </message>
     <message>
-        <source>below the smallest step counter %1</source>
-        <translation>sotto il valore minimo del contatore dei passaggi %1</translation>
+        <source>falls below the smallest step counter %1</source>
+        <translation>scende sotto il valore minimo del contatore dei passaggi %1</translation>
     </message>
 </context>
 <context>

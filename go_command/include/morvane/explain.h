@@ -18,9 +18,9 @@ namespace morvane {
 // the table given, English unless a front end passes its user's language.
 
 // One line saying which step and operation failed and why; empty when the count succeeds.
-// Example (separators "." and ","): ("49", "24") gives "Step 24 of 24, the product: the running
-// value 30,957,699,535,776 times the factor 49 is 1,516,927,277,253,024, beyond the largest
-// value 922,337,203,685,477.5807."
+// Example (separators "." and ","): ("49", "24") gives "Step 24 of 24 computes the product: the
+// running value 30,957,699,535,776 times the factor 49 is 1,516,927,277,253,024 and so exceeds
+// the largest value 922,337,203,685,477.5807."
 std::string FailureReason(std::string_view n_text, std::string_view k_text,
                           const NumberSeparators& separators,
                           const ExplainSentences& sentences = EnglishSentences());

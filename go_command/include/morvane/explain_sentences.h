@@ -14,9 +14,12 @@ namespace morvane {
 // One entry per sentence or word of an explanation. The values are the table's indices and
 // stay as they are, so a string table or an array can be written in this order; new entries
 // go at the end, before kCount. Each comment lists what its placeholders receive.
+// In every language a figure is never followed by a comma, which under a decimal comma would
+// seem to go on ("477,6250, ..."), and a step count below one, which may be 0 or -1 as well as
+// -2, takes the sentence that names no counted noun; 1 and more take the singular and plural.
 enum class Sentence : std::size_t {
   kReadsAs,                 // %1 "N" or "K", %2 the text read (escaped, cut), %3 its value
-  kReadsAsNoSteps,          // %1 "K", %2 the text, %3 its value, %4 the number of steps
+  kReadsAsNoSteps,          // %1 "K", %2 the text, %3 its value, %4 the number of steps (< 1)
   kReadsAsOneStep,          // %1 "K", %2 the text, %3 its value, %4 the number of steps (1)
   kReadsAsSteps,            // %1 "K", %2 the text, %3 its value, %4 the number of steps
   kMethod,                  // the paragraph before the table; its line breaks are kept
@@ -38,7 +41,7 @@ enum class Sentence : std::size_t {
   kReasonDivision,          // %1 step, %2 steps, %3 the product, %4 the divisor i
   kReasonConversion,        // %1 step, %2 steps, %3 the product, %4 i, %5 the quotient, %6 bound
   kReasonCounter,           // %1 step, %2 steps, %3 i, %4 the counter after it, %5 a bound
-  kBeyondLargestValue,      // the bounds, %1 the limit
+  kBeyondLargestValue,      // the bounds, ending a reason as its verb ("exceeds ..."); %1 the limit
   kBelowSmallestValue,      //
   kBeyondLargestStepCount,  //
   kBelowSmallestStepCount,  //
