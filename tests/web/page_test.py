@@ -10,25 +10,26 @@ offline copy kept by the service worker, a file:// copy and the page's weight.
 Usage: page_test.py PAGE_DIR [--screenshot PNG]   (PNG: the window after a click on Go)
 """
 
-import base64
 import functools
 import gzip
 import http.server
-import json
 import os
 import shutil
-import socket
-import subprocess
 import sys
 import tempfile
 import threading
 import time
-import urllib.error
-import urllib.request
+
+from selenium import webdriver
+from selenium.webdriver.chrome.service import Service
+from selenium.webdriver.common.actions import interaction
+from selenium.webdriver.common.actions.action_builder import ActionBuilder
+from selenium.webdriver.common.actions.pointer_input import PointerInput
+from selenium.webdriver.common.by import By
+from selenium.webdriver.common.keys import Keys
 
 CHROMIUM = "/usr/bin/chromium"
 CHROMEDRIVER = "/usr/bin/chromedriver"
-TAB, ENTER, ESCAPE = "\ue004", "\ue007", "\ue00c"
 
 # The window's layout in twips (15 to a pixel): the client area, the frame in it, and the
 # controls in the frame, with their font sizes in points.
@@ -67,12 +68,6 @@ def check(condition, message):
         print("FAIL: " + message, file=sys.stderr)
 
 
-def free_port():
-    with socket.socket() as s:
-        s.bind(("127.0.0.1", 0))
-        return s.getsockname()[1]
-
-
 class Server:
     """The page directory served over HTTP on 127.0.0.1, on a thread of this process."""
 
@@ -94,70 +89,40 @@ class QuietHandler(http.server.SimpleHTTPRequestHandler):
 
 
 class Driver:
-    """chromedriver and one headless Chromium session, in the given language."""
+    """One headless Chromium session through chromedriver, in the given language."""
 
     def __init__(self, language):
-        self.port = free_port()
-        self.process = subprocess.Popen([CHROMEDRIVER, "--port=%d" % self.port],
-                                        stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-        self.base = "http://127.0.0.1:%d" % self.port
-        for _ in range(100):
-            try:
-                if self.call("GET", "/status")["ready"]:
-                    break
-            except (urllib.error.URLError, ConnectionError):
-                time.sleep(0.1)
-        options = {
-            "binary": CHROMIUM,
-            "args": ["--headless=new", "--no-sandbox", "--disable-gpu",
-                     "--disable-dev-shm-usage", "--window-size=800,600", "--lang=" + language,
-                     "--no-first-run", "--disable-background-networking",
-                     "--disable-component-update", "--force-device-scale-factor=1"],
-            "prefs": {"intl.accept_languages": language},
-        }
-        capabilities = {"alwaysMatch": {"browserName": "chrome", "goog:chromeOptions": options}}
-        self.session = self.call("POST", "/session", {"capabilities": capabilities})["sessionId"]
-
-    def call(self, method, path, body=None):
-        data = None if body is None else json.dumps(body).encode()
-        request = urllib.request.Request(self.base + path, data=data, method=method,
-                                         headers={"Content-Type": "application/json"})
-        try:
-            with urllib.request.urlopen(request, timeout=60) as response:
-                return json.load(response)["value"]
-        except urllib.error.HTTPError as error:
-            raise RuntimeError("WebDriver %s %s: %s" % (method, path, error.read()[:500]))
-
-    def do(self, method, path, body=None):
-        return self.call(method, "/session/%s%s" % (self.session, path), body)
+        options = webdriver.ChromeOptions()
+        options.binary_location = CHROMIUM
+        for argument in ("--headless=new", "--no-sandbox", "--disable-gpu",
+                         "--disable-dev-shm-usage", "--window-size=800,600", "--lang=" + language,
+                         "--no-first-run", "--disable-background-networking",
+                         "--disable-component-update", "--force-device-scale-factor=1"):
+            options.add_argument(argument)
+        options.add_experimental_option("prefs", {"intl.accept_languages": language})
+        self.web = webdriver.Chrome(service=Service(CHROMEDRIVER), options=options)
 
     def script(self, source, *args):
-        return self.do("POST", "/execute/sync", {"script": source, "args": list(args)})
+        return self.web.execute_script(source, *args)
 
     def cdp(self, command, params):
-        return self.do("POST", "/goog/cdp/execute", {"cmd": command, "params": params})
+        return self.web.execute_cdp_cmd(command, params)
+
+    def element(self, element_id):
+        return self.web.find_element(By.ID, element_id)
 
     def click(self, element_id):
-        self.do("POST", "/element/%s/click" % self.element(element_id), {})
+        self.element(element_id).click()
 
     def tap(self, element_id):
         """A finger's tap in the middle of the element."""
-        point = self.script("const r = document.getElementById(arguments[0])"
-                            ".getBoundingClientRect();"
-                            "return {x: r.x + r.width / 2, y: r.y + r.height / 2};", element_id)
-        for kind, points in (("touchStart", [point]), ("touchEnd", [])):
-            self.cdp("Input.dispatchTouchEvent", {"type": kind, "touchPoints": points})
-
-    def element_at(self, selector):
-        found = self.do("POST", "/element", {"using": "css selector", "value": selector})
-        return next(iter(found.values()))
-
-    def element(self, element_id):
-        return self.element_at("#" + element_id)
+        actions = ActionBuilder(self.web, mouse=PointerInput(interaction.POINTER_TOUCH, "finger"))
+        actions.pointer_action.move_to(self.element(element_id)).pointer_down().pointer_up()
+        actions.perform()
 
     def open(self, url):
         """Navigates and waits for the module; gives the milliseconds from navigation on."""
-        self.do("POST", "/url", {"url": url})
+        self.web.get(url)
         for _ in range(200):
             ready = self.script("const m = performance.getEntriesByName('morvane-ready');"
                                 "return m.length ? m[0].startTime : null;")
@@ -168,12 +133,12 @@ class Driver:
 
     def type_into(self, element_id, text):
         element = self.element(element_id)
-        self.do("POST", "/element/%s/clear" % element, {})
+        element.clear()
         if text:
-            self.do("POST", "/element/%s/value" % element, {"text": text})
+            element.send_keys(text)
 
     def keys(self, element_id, keys):
-        self.do("POST", "/element/%s/value" % self.element(element_id), {"text": keys})
+        self.element(element_id).send_keys(keys)
 
     def value(self, element_id):
         return self.script("return document.getElementById(arguments[0]).value;", element_id)
@@ -198,11 +163,7 @@ class Driver:
         return self.result_after(lambda: self.click("cmdGo"))
 
     def quit(self):
-        try:
-            self.do("DELETE", "")
-        finally:
-            self.process.terminate()
-            self.process.wait()
+        self.web.quit()
 
 
 def px(twips):
@@ -241,11 +202,11 @@ def check_page(driver, url):
           "the initial texts are not 20, 10 and empty")
     check(driver.active() == "txtResult", "the focus is not in the result box on load")
     for control, name in NAMES.items():
-        label = driver.do("GET", "/element/%s/computedlabel" % driver.element(control))
+        label = driver.element(control).accessible_name
         check(label == name, "%s is announced as %r, not %r" % (control, label, name))
 
     for i, control in enumerate(TAB_ORDER[:-1]):
-        driver.keys(control, TAB)
+        driver.keys(control, Keys.TAB)
         check(driver.active() == TAB_ORDER[i + 1],
               "Tab from %s went to %s" % (control, driver.active()))
 
@@ -278,7 +239,7 @@ def check_page(driver, url):
     driver.type_into("txtN", "48")
     driver.type_into("txtK", "24")
     for control in ("txtN", "txtK", "txtResult", "cmdGo"):
-        got = driver.result_after(lambda: driver.keys(control, ENTER))
+        got = driver.result_after(lambda: driver.keys(control, Keys.ENTER))
         check(got == " 32,247,603,683,100", "Enter on %s gave %r" % (control, got))
     check_copy_and_steps(driver, url)
 
@@ -303,7 +264,7 @@ def check_copy_and_steps(driver, url):
     lost = driver.script("return MorvaneModule().then((m) => m.englishSentences().filter((e) =>"
                          " !TRANSLATIONS.sentences.some((row) => row[0] === e)));")
     check(lost == [], "no translations of %r" % lost)
-    driver.keys("txtSteps", ESCAPE)
+    driver.keys("txtSteps", Keys.ESCAPE)
     check(not driver.script("return dlgSteps.open;"), "Escape does not close the steps")
 
 
@@ -361,8 +322,8 @@ def check_dark(driver):
 
 def check_caption(driver):
     """The caption's glyphs stand in the middle of its bar, within a pixel."""
-    shot = driver.do("GET", "/element/%s/screenshot" % driver.element_at(".caption"))
-    height, top, bottom = driver.do("POST", "/execute/async", {"args": [shot], "script": """
+    shot = driver.web.find_element(By.CSS_SELECTOR, ".caption").screenshot_as_base64
+    height, top, bottom = driver.web.execute_async_script("""
         const [shot, done] = arguments, image = new Image();
         image.onload = () => {
           const canvas = new OffscreenCanvas(image.width, image.height);
@@ -373,7 +334,7 @@ def check_caption(driver):
               off + Math.abs(px[(y * image.width + x) * 4 + c] - px[c]), 0) > 150));
           done([image.height, rows[0], rows[rows.length - 1]]);
         };
-        image.src = 'data:image/png;base64,' + shot;"""})
+        image.src = 'data:image/png;base64,' + shot;""", shot)
     check(abs(top + bottom - height + 1) <= 2,
           "the caption's glyphs fill rows %s to %s of %s" % (top, bottom, height))
 
@@ -400,17 +361,13 @@ def main():
         if screenshot:
             driver.go("20", "10")
             driver.script("document.activeElement.blur();")
-            window = driver.element_at(".window")
-            shot = driver.do("GET", "/element/%s/screenshot" % window)
-            with open(screenshot, "wb") as out:
-                out.write(base64.b64decode(shot))
+            driver.web.find_element(By.CSS_SELECTOR, ".window").screenshot(screenshot)
 
         # Installable, and offline: the service worker serves the page and the module once the
         # server is gone.
         driver.script("return navigator.serviceWorker.ready.then(() => true);")
         driver.open(server.url)  # now under the worker's control
-        errors = driver.do("POST", "/goog/cdp/execute",
-                           {"cmd": "Page.getInstallabilityErrors", "params": {}})
+        errors = driver.cdp("Page.getInstallabilityErrors", {})
         check(errors["installabilityErrors"] == [],
               "Chromium would not install the page: %s" % errors["installabilityErrors"])
         server.stop()
