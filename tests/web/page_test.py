@@ -7,12 +7,15 @@ Steps (a translation of every sentence), phone screens and touch, the dark schem
 caption, the separators and texts of a few languages, that Chromium would install it, the
 offline copy kept by the service worker, a file:// copy and the page's weight.
 
-Usage: page_test.py PAGE_DIR [--screenshot PNG]   (PNG: the window after a click on Go)
+Usage: page_test.py PAGE_DIR FORM_TABLE_JSON [--screenshot PNG]
+  FORM_TABLE_JSON: the window's table as the build wrote it (build/web/web/form_table.json);
+  PNG: the window after a click on Go
 """
 
 import functools
 import gzip
 import http.server
+import json
 import os
 import shutil
 import sys
@@ -31,26 +34,16 @@ from selenium.webdriver.common.keys import Keys
 CHROMIUM = "/usr/bin/chromium"
 CHROMEDRIVER = "/usr/bin/chromedriver"
 
-# The window's layout in twips (15 to a pixel): the client area, the frame in it, and the
-# controls in the frame, with their font sizes in points.
-CLIENT = (5760, 2625)
-FRAME = (270, 240, 5235, 2145)
-CONTROLS = {
-    "Label1_0": ((480, 420, 270, 330), 11.25),
-    "txtN": ((900, 360, 615, 420), 11.25),
-    "Label1_1": ((510, 1020, 240, 330), 11.25),
-    "txtK": ((900, 960, 615, 420), 11.25),
-    "cmdGo": ((1680, 360, 3195, 975), 14.25),
-    "txtResult": ((330, 1470, 4575, 450), 14.25),
-}
+# The window's one table, as the build printed it (main() reads it): the caption, the client
+# area and each control's page id, kind, start text, accessible name, place in CSS pixels in
+# the client area, font size in points and tab index.
+TABLE = {}
 FACES = '"Segoe UI", "Open Sans", "Noto Sans", "DejaVu Sans"'
-TAB_ORDER = ["txtResult", "cmdGo", "txtK", "txtN"]
-NAMES = {"txtN": "N", "txtK": "K", "txtResult": "Result", "cmdGo": "Go"}
 # What the browser fetches for the page, each file compressed as a server would send it.
 PAGE_FILES = ["index.html", "page.css", "page.js", "translations.js", "morvane.js"]
 WEIGHT_LIMIT = 60 * 1024
 # Phone screens, width and height: the whole window shows without sideways scrolling, scaled
-# below 384 px, at the layout's pixels from there on.
+# below the client area's width (384 px), at the layout's pixels from there on.
 PHONES = [(320, 568), (360, 640), (384, 640)]
 # Languages: the text of Copy Plain Number, the start of the reason for an "Error", and the
 # thousands separator when it is known (otherwise the browser's own, whatever it is).
@@ -66,6 +59,7 @@ def check(condition, message):
     if not condition:
         failures.append(message)
         print("FAIL: " + message, file=sys.stderr)
+    return condition
 
 
 class Server:
@@ -166,48 +160,58 @@ class Driver:
         self.web.quit()
 
 
-def px(twips):
-    return twips / 15
+def focus_order():
+    """The ids of the controls that take the focus, in the table's tab order."""
+    focused = [c for c in TABLE["controls"] if c["kind"] in ("textbox", "button")]
+    return [c["id"] for c in sorted(focused, key=lambda c: c["tabIndex"])]
 
 
 def check_layout(driver):
+    """Each control where the table puts it in the client area, in CSS pixels, at its font."""
     rects = driver.script("""
         const origin = document.getElementById('frmAmain').getBoundingClientRect();
         const out = {};
-        for (const id of ['frmAmain', 'Frame1'].concat(arguments[0])) {
+        for (const id of ['frmAmain'].concat(arguments[0])) {
           const r = document.getElementById(id).getBoundingClientRect();
           const style = getComputedStyle(document.getElementById(id));
           out[id] = [r.left - origin.left, r.top - origin.top, r.width, r.height,
                      parseFloat(style.fontSize), style.fontFamily];
         }
-        return out;""", list(CONTROLS))
-    expected = {"frmAmain": (0, 0) + CLIENT, "Frame1": FRAME}
-    for control, (place, _) in CONTROLS.items():
-        left, top, width, height = place
-        expected[control] = (FRAME[0] + left, FRAME[1] + top, width, height)
-    for control, place in expected.items():
-        want = [px(v) for v in place]
+        return out;""", [c["id"] for c in TABLE["controls"]])
+    expected = {"frmAmain": [0, 0] + TABLE["client"]}
+    expected.update((c["id"], c["client"]) for c in TABLE["controls"])
+    for control, want in expected.items():
         check(rects[control][:4] == want,
-              "%s lies at %s, the layout says %s" % (control, rects[control][:4], want))
-    for control, (_, points) in CONTROLS.items():
-        size, family = rects[control][4:]
-        check(size == points * 96 / 72, "%s has a %spx font, not %spt" % (control, size, points))
-        check(family.startswith(FACES), "%s has the font %s" % (control, family))
+              "%s lies at %s, the table says %s" % (control, rects[control][:4], want))
+    for control in TABLE["controls"]:
+        size, family = rects[control["id"]][4:]
+        points = control["fontPoints"]
+        check(size == points * 96 / 72, "%s has a %spx font, not %spt" % (control["id"], size,
+                                                                         points))
+        check(family.startswith(FACES), "%s has the font %s" % (control["id"], family))
 
 
 def check_page(driver, url):
-    check(driver.script("return document.title;") == "MORVANE", "the title is not MORVANE")
+    caption = driver.script("return [document.title, document.querySelector('.caption')"
+                            ".textContent];")
+    check(caption == [TABLE["caption"]] * 2, "the title and caption read %r" % caption)
     check_layout(driver)
-    check([driver.value(i) for i in ("txtN", "txtK", "txtResult")] == ["20", "10", ""],
-          "the initial texts are not 20, 10 and empty")
-    check(driver.active() == "txtResult", "the focus is not in the result box on load")
-    for control, name in NAMES.items():
-        label = driver.element(control).accessible_name
-        check(label == name, "%s is announced as %r, not %r" % (control, label, name))
-
-    for i, control in enumerate(TAB_ORDER[:-1]):
+    # The start texts, and the names a screen reader gives the boxes and the button.
+    for control in (c for c in TABLE["controls"] if c["kind"] != "frame"):
+        shown = driver.script("const e = document.getElementById(arguments[0]);"
+                              "return e.tagName === 'INPUT' ? e.value : e.textContent;",
+                              control["id"])
+        check(shown == control["text"], "%s starts as %r, not %r" % (control["id"], shown,
+                                                                    control["text"]))
+        if control["accessibleName"]:
+            name = driver.element(control["id"]).accessible_name
+            check(name == control["accessibleName"], "%s is announced as %r, not %r"
+                  % (control["id"], name, control["accessibleName"]))
+    order = focus_order()
+    check(driver.active() == order[0], "the focus is in %s on load" % driver.active())
+    for i, control in enumerate(order[:-1]):
         driver.keys(control, Keys.TAB)
-        check(driver.active() == TAB_ORDER[i + 1],
+        check(driver.active() == order[i + 1],
               "Tab from %s went to %s" % (control, driver.active()))
 
     for n_text, k_text, want in (("20", "10", " 184,756"), ("49", "24", "Error"),
@@ -235,6 +239,16 @@ def check_page(driver, url):
                                                                                    copy_off))
     check(driver.script("return document.getElementById('announcement').textContent;") == " 8",
           "the live region does not hold the result")
+
+    # Typed into, the result box is no Go's any more: Copy Plain Number follows what it holds,
+    # and the reason and Show Steps, which belonged to the Go, are gone.
+    driver.go("49", "24")
+    for typed, copy_on in ((" 1,234", True), ("Error", False)):
+        driver.type_into("txtResult", typed)
+        state = driver.script("return [reason.textContent, txtResult.getAttribute('title'),"
+                              " cmdCopyNumber.disabled, cmdShowSteps.disabled];")
+        check(state == ["", None, not copy_on, True], "typing %r into the result box leaves the "
+              "reason, tooltip, Copy off, Steps off at %r" % (typed, state))
 
     driver.type_into("txtN", "48")
     driver.type_into("txtK", "24")
@@ -270,6 +284,7 @@ def check_copy_and_steps(driver, url):
 
 def check_phones(driver):
     """On phone screens the whole window shows without sideways scrolling; a tap on Go counts."""
+    client = TABLE["client"][0]
     for width, height in PHONES:
         driver.cdp("Emulation.setDeviceMetricsOverride", {"width": width, "height": height,
                                                           "deviceScaleFactor": 1, "mobile": True})
@@ -280,13 +295,16 @@ def check_phones(driver):
                                          ".getBoundingClientRect(); return [document"
                                          ".documentElement.scrollWidth, [r.left, r.top, r.right,"
                                          " r.bottom]];")
-            fits = page <= width and min(window) >= 0 and window[2] <= width and window[3] <= height
-            if fits and (width < 384 or window[2] - window[0] >= 384):
+            # Scaled, the window keeps room for its edge, a pixel wide around the client area.
+            edge = 1 if width < client else 0
+            fits = page <= width and min(window) >= edge and window[2] <= width - edge and \
+                window[3] <= height
+            if fits and (width < client or window[2] - window[0] >= client):
                 break
             time.sleep(0.02)
         check(fits,
               "at %dx%d the page is %d px wide, the window at %s" % (width, height, page, window))
-        if width >= 384:
+        if width >= client:
             check_layout(driver)
         driver.type_into("txtN", "20")
         driver.type_into("txtK", "10")
@@ -302,11 +320,14 @@ def luminance(rgb):
 
 
 def check_dark(driver):
-    """In a dark scheme the result, a label and the reason are light on dark, at AA contrast."""
+    """In a dark scheme the result, a label, the reason and the steps are light on dark, at AA
+    contrast."""
     driver.cdp("Emulation.setEmulatedMedia",
                {"features": [{"name": "prefers-color-scheme", "value": "dark"}]})
     driver.go("49", "24")
-    for control in ("txtResult", "Label1_0", "reason"):
+    for control in ("txtResult", "Label1_0", "reason", "stepsTitle", "txtSteps"):
+        if control == "stepsTitle":
+            driver.click("cmdShowSteps")
         text, ground = driver.script("""
             const rgb = (e) => getComputedStyle(e)[arguments[1]].match(/[\\d.]+/g).map(Number);
             let e = document.getElementById(arguments[0]);
@@ -317,6 +338,7 @@ def check_dark(driver):
         dark, light = sorted((luminance(ground[:3]), luminance(text[:3])))
         check(dark == luminance(ground[:3]) < 0.05 and (light + 0.05) / (dark + 0.05) >= 4.5,
               "in the dark scheme %s is %s on %s" % (control, text, ground))
+    driver.keys("txtSteps", Keys.ESCAPE)
     driver.cdp("Emulation.setEmulatedMedia", {"features": []})
 
 
@@ -348,7 +370,9 @@ def main():
     print("page and module: %d bytes compressed" % weight)
     check(weight <= WEIGHT_LIMIT, "the page weighs %d bytes compressed" % weight)
 
-    screenshot = sys.argv[3] if len(sys.argv) > 3 and sys.argv[2] == "--screenshot" else None
+    with open(sys.argv[2], encoding="utf-8") as table:
+        TABLE.update(json.load(table))
+    screenshot = sys.argv[4] if len(sys.argv) > 4 and sys.argv[3] == "--screenshot" else None
     server = Server(page_dir)
     driver = Driver("en-US")
     try:
