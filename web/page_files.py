@@ -1,14 +1,16 @@
 #!/usr/bin/env python3
 # SPDX-License-Identifier: GPL-3.0-or-later
 """Writes the page's window from the window's one table, as web/form_table.cpp prints it: the
-caption and the frame's controls in index.html (in the table's order, which is the tab order,
-each with its start text and accessible name), and their places, sizes and font sizes in
-page.css; and the table itself as JSON for the page's tests.
+caption (index.html, the manifest's name), the frame's controls in index.html (in the table's
+order, which is the tab order, each with its start text and accessible name), and their places,
+sizes and font sizes in page.css; and the table itself as JSON for the page's tests.
 
-Usage: page_files.py NODE FORM_TABLE_JS INDEX_TEMPLATE CSS_TEMPLATE PAGE_DIR TABLE_JSON
-  the templates with @CAPTION@, @CONTROLS@ (index.html) and @LAYOUT@ (page.css) replaced"""
+Usage: page_files.py NODE FORM_TABLE_JS TABLE_JSON OUT_DIR TEMPLATE...
+  each TEMPLATE (NAME.in) written to OUT_DIR/NAME with @CAPTION@, @CONTROLS@ and @LAYOUT@
+  replaced"""
 import html
 import json
+import os
 import subprocess
 import sys
 
@@ -43,8 +45,12 @@ def rule(selector, place, points=None):
         selector, left, top, width, height, font)
 
 
+# How a text stands in each kind of file.
+ESCAPE = {".html": html.escape, ".webmanifest": lambda text: json.dumps(text)[1:-1]}
+
+
 def main():
-    node, table_js, index_template, css_template, page_dir, table_json = sys.argv[1:7]
+    node, table_js, table_json, out_dir = sys.argv[1:5]
     table = json.loads(subprocess.run([node, table_js], capture_output=True, check=True).stdout)
     frame = next(c for c in table["controls"] if c["kind"] == "frame")
     inside = [c for c in table["controls"] if c["inFrame"]]
@@ -59,14 +65,16 @@ def main():
               rule("#" + frame["id"], frame["place"])]
     layout += [rule("#" + c["id"], c["place"], c["fontPoints"]) for c in inside]
 
-    with open(index_template, encoding="utf-8") as template:
-        page = template.read().replace("@CAPTION@", html.escape(table["caption"]))
-    with open(page_dir + "/index.html", "w", encoding="utf-8") as out:
-        out.write(page.replace("@CONTROLS@", "\n".join(controls)))
-    with open(css_template, encoding="utf-8") as template:
-        css = template.read()
-    with open(page_dir + "/page.css", "w", encoding="utf-8") as out:
-        out.write(css.replace("@LAYOUT@", "\n".join(layout)))
+    for path in sys.argv[5:]:
+        name = os.path.basename(path).removesuffix(".in")
+        escape = ESCAPE.get(os.path.splitext(name)[1], lambda text: text)
+        with open(path, encoding="utf-8") as template:
+            text = template.read()
+        text = text.replace("@CAPTION@", escape(table["caption"]))
+        text = text.replace("@CONTROLS@", "\n".join(controls))
+        text = text.replace("@LAYOUT@", "\n".join(layout))
+        with open(os.path.join(out_dir, name), "w", encoding="utf-8") as out:
+            out.write(text)
     with open(table_json, "w", encoding="utf-8") as out:
         json.dump(table, out)
 
