@@ -26,7 +26,7 @@ LANGUAGES = [("en-US", "C"), ("de-DE", "de_DE.UTF-8"), ("fr-FR", "fr_FR.UTF-8"),
 RANDOM_CASES = 500
 TYPED_CASES = 3
 # At most this many Errors of each language are explained by morvane-cli --explain, one run each.
-EXPLAINED_CASES = 100
+EXPLAINED_CASES = 50
 
 # Sets each case's texts into the boxes as input events would, submits the form as Go does and
 # reads the result box, the reason line and the tooltip.
