@@ -1,11 +1,12 @@
 #!/usr/bin/python3
 # SPDX-License-Identifier: GPL-3.0-or-later
-"""Opens the built page in Debian's headless Chromium, driven through chromedriver (WebDriver),
-from a static server on 127.0.0.1, and checks it against the window: the layout, the initial
-texts, results and the reason for an "Error", the tab order, Enter, Copy Plain Number and Show
-Steps (a translation of every sentence), phone screens and touch, the dark scheme, the
-caption, the separators and texts of a few languages, that Chromium would install it, the
-offline copy kept by the service worker, a file:// copy and the page's weight.
+"""Opens the built page in Debian's headless Chromium, driven through chromedriver (WebDriver) by
+Selenium, from a static server on 127.0.0.1, and checks it against the window's one table: the
+layout, the start texts, the names, the tab order and the caption; and results and the reason
+for an "Error", Enter, Copy Plain Number and Show Steps (a translation of every sentence) and
+what typing into the result box changes, phone screens and touch, the dark scheme, the
+separators and texts of a few languages, that Chromium would install it, the offline copy kept
+by the service worker, a file:// copy and the page's weight.
 
 Usage: page_test.py PAGE_DIR FORM_TABLE_JSON [--screenshot PNG]
   FORM_TABLE_JSON: the window's table as the build wrote it (build/web/web/form_table.json);
