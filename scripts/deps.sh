@@ -28,9 +28,10 @@ MORVANE_BENCH_PACKAGES=(hyperfine)
 # The web page: Emscripten (with cmake and ninja-build, the build system), node with Debian's
 # acorn for Emscripten's optimizer and for running the module, python3 for the page's
 # translations (written from the window's) and the local server, and the headless browser with
-# its WebDriver for the page's tests (scripts/web, scripts/test).
+# its WebDriver and Selenium's Python binding that drives it for the page's tests (scripts/web,
+# scripts/test).
 MORVANE_WEB_PACKAGES=(cmake ninja-build emscripten nodejs node-acorn python3 chromium
-  chromium-driver)
+  chromium-driver python3-selenium)
 # The Windows programs (scripts/windows): the MinGW-w64 cross compiler with posix threads and
 # its binutils, GoogleTest's sources to build it for Windows, Wine to run the programs and
 # their tests, NSIS and zip for the installer and the archive, icoutils to read the resources

@@ -1,19 +1,21 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The WebAssembly module's C interface: the Go command, the reason for an "Error", the plain
-// number of a result and the explanation of a count, on texts handed over from JavaScript
-// (web/go_command_api.js wraps it for the page and for node).
+// number of a result and the explanation of a count, on texts handed over from JavaScript, and
+// the page's one window session, whose rules the page follows (web/go_command_api.js wraps it
+// for the page and for node).
 #include <algorithm>
 #include <cstddef>
 #include <cstdlib>
 #include <cstring>
+#include <optional>
 #include <string>
 #include <string_view>
 
 #include "morvane/explain.h"
 #include "morvane/explain_sentences.h"
+#include "morvane/form_session.h"
 #include "morvane/go_command.h"
 #include "morvane/number_separators.h"
-#include "morvane/plain_number.h"
 
 namespace {
 
@@ -58,6 +60,17 @@ char* Explained(Explain explain, const char* n, std::size_t n_size, const char* 
   return HandOver(explain(std::string_view(n, n_size), std::string_view(k, k_size),
                           Separators(decimal, decimal_size, thousands, thousands_size),
                           Sentences(std::string_view(sentences, sentences_size))));
+}
+
+// The page's window session: one window, one session, for the module instance's life.
+std::optional<morvane::form::Session>& PageSession() {
+  static std::optional<morvane::form::Session> session;
+  return session;
+}
+
+morvane::form::Session& StartedSession() {
+  if (!PageSession()) PageSession().emplace(morvane::EnglishSentences());
+  return *PageSession();
 }
 
 }  // namespace
@@ -110,9 +123,58 @@ char* morvane_english_sentences() {
 char* morvane_plain_number(const char* shown, std::size_t shown_size, const char* decimal,
                            std::size_t decimal_size, const char* thousands,
                            std::size_t thousands_size) {
-  return HandOver(morvane::PlainNumber(std::string_view(shown, shown_size),
-                                       Separators(decimal, decimal_size, thousands, thousands_size))
+  return HandOver(morvane::form::Session::PlainNumber(
+                      std::string_view(shown, shown_size),
+                      Separators(decimal, decimal_size, thousands, thousands_size))
                       .value_or(std::string()));
+}
+
+// Starts the page's session anew, with the explanation's sentences in the page's language
+// (joined as morvane_failure_reason takes them; empty: English). Before it, the session speaks
+// English.
+void morvane_session_start(const char* sentences, std::size_t sentences_size) {
+  PageSession().emplace(Sentences(std::string_view(sentences, sentences_size)));
+}
+
+// A Go of the session: the result box's text; its reason is morvane_session_reason's.
+char* morvane_session_go(const char* n, std::size_t n_size, const char* k, std::size_t k_size,
+                         const char* decimal, std::size_t decimal_size, const char* thousands,
+                         std::size_t thousands_size) {
+  return HandOver(StartedSession()
+                      .Go(std::string(n, n_size), std::string(k, k_size),
+                          Separators(decimal, decimal_size, thousands, thousands_size))
+                      .box_text);
+}
+
+// The user typed into the result box.
+void morvane_session_result_edited() {
+  StartedSession().ResultEdited();
+}
+
+// The result box's tooltip now, "" when it has none.
+char* morvane_session_reason() {
+  return HandOver(StartedSession().Reason());
+}
+
+// Whether Show Steps is offered (1) or not (0).
+int morvane_session_can_show_steps() {
+  return StartedSession().CanShowSteps() ? 1 : 0;
+}
+
+// Show Steps' text: the explanation of the session's last Go; "" when there is none.
+char* morvane_session_steps_text() {
+  return HandOver(StartedSession().StepsText());
+}
+
+// Whether Copy Plain Number is offered (1) or not (0) for the text the result box holds.
+int morvane_can_copy_plain_number(const char* shown, std::size_t shown_size, const char* decimal,
+                                  std::size_t decimal_size, const char* thousands,
+                                  std::size_t thousands_size) {
+  return morvane::form::Session::CanCopyPlainNumber(
+             std::string_view(shown, shown_size),
+             Separators(decimal, decimal_size, thousands, thousands_size))
+             ? 1
+             : 0;
 }
 
 }  // extern "C"

@@ -2,7 +2,8 @@
 // The page's behaviour, as the window's: Go on a click, on Enter in any box and on Enter on
 // the button writes the Go command's text into the result box, with the separators of the
 // browser's language; under the window, the reason for an "Error", Copy Plain Number and Show
-// Steps, in the browser's language.
+// Steps, in the browser's language. What each shows and offers is the module's window
+// session's to say; the page only shows it.
 'use strict';
 
 (() => {
@@ -43,27 +44,27 @@
     return instance.englishSentences().map((english) => rows.get(english) || english);
   }
 
-  // Below 384 px of width the window is drawn smaller as a whole, its layout unchanged.
+  // On a screen narrower than the client area the window is drawn smaller as a whole, its
+  // layout unchanged, with room for its edge on either side.
+  const clientWidth = parseFloat(getComputedStyle(document.documentElement)
+    .getPropertyValue('--client-width'));
   function fitWidth() {
     const width = document.documentElement.clientWidth;
-    const scale = width >= 384 ? 1 : Math.max(width - 4, 1) / 384;
+    const scale = width >= clientWidth ? 1 : Math.max(width - 4, 1) / clientWidth;
     document.documentElement.style.setProperty('--scale', String(scale));
   }
 
   const separators = browserSeparators();
-  // The module once it is there, with the sentences in the page's language; the commands
-  // under the window are enabled only after it is.
+  // The module once it is there, its session speaking the page's language; the commands under
+  // the window are enabled only after it is.
   let loaded = null;
-  let sentences = [];
   const module = MorvaneModule().then((instance) => {
     loaded = instance;
-    sentences = sentencesOf(instance);
+    instance.session.start(sentencesOf(instance));
     document.documentElement.dataset.ready = 'true';
     performance.mark('morvane-ready');
     return instance;
   });
-  // The texts of the last Go, which Show Steps explains.
-  let lastGo = null;
 
   function showReason(reason) {
     reasonLine.textContent = reason;
@@ -74,37 +75,42 @@
     }
   }
 
-  // Copy Plain Number is offered only while the box holds a result.
-  function plainNumber() {
-    return loaded ? loaded.plainNumber(txtResult.value, separators) : '';
+  // The commands the session offers for what the result box holds now.
+  function offer() {
+    cmdShowSteps.disabled = !loaded.session.canShowSteps();
+    cmdCopyNumber.disabled = !loaded.canCopyPlainNumber(txtResult.value, separators);
   }
 
   // The result, and as the window does, the reason for an "Error" as the result box's tooltip;
   // for touch screens and screen readers, the reason is written under the window and read out
   // with the result.
-  function go(instance, nText, kText) {
-    const text = instance.goCommand(nText, kText, separators);
-    const reason = instance.failureReason(nText, kText, separators, sentences);
-    txtResult.value = text;
+  function go(nText, kText) {
+    const { boxText, reason } = loaded.session.go(nText, kText, separators);
+    txtResult.value = boxText;
     showReason(reason);
-    announcement.textContent = reason ? text + '. ' + reason : text;
-    lastGo = { nText, kText };
-    cmdShowSteps.disabled = false;
-    cmdCopyNumber.disabled = !plainNumber();
+    announcement.textContent = reason ? boxText + '. ' + reason : boxText;
+    offer();
   }
 
-  // The texts are read at the click, even while the module is still loading.
+  // The texts are read at the click, even while the module is still loading; once it is
+  // there, the result is in the box when the click's event ends.
   form.addEventListener('submit', (event) => {
     event.preventDefault();
     const nText = txtN.value;
     const kText = txtK.value;
-    module.then((instance) => go(instance, nText, kText));
+    if (loaded) {
+      go(nText, kText);
+    } else {
+      module.then(() => go(nText, kText));
+    }
   });
 
-  // The reason belongs to the result it explains, not to what the user types over it.
+  // Typed into, the result box holds no Go's result any more.
   txtResult.addEventListener('input', () => {
-    showReason('');
-    cmdCopyNumber.disabled = !plainNumber();
+    if (!loaded) return;
+    loaded.session.resultEdited();
+    showReason(loaded.session.reason());
+    offer();
   });
 
   // Where the asynchronous clipboard is missing or refused, the copy command of the document.
@@ -127,13 +133,13 @@
 
   // Within the click, as some browsers let only a user's gesture write the clipboard.
   cmdCopyNumber.addEventListener('click', () => {
-    const plain = plainNumber();
+    const plain = loaded && loaded.plainNumber(txtResult.value, separators);
     if (plain) copyText(plain);
   });
 
   cmdShowSteps.addEventListener('click', () => {
-    if (!loaded || !lastGo) return;
-    txtSteps.textContent = loaded.explainText(lastGo.nText, lastGo.kText, separators, sentences);
+    if (!loaded || !loaded.session.canShowSteps()) return;
+    txtSteps.textContent = loaded.session.stepsText();
     dlgSteps.showModal();
     txtSteps.scrollTo(0, 0);
     txtSteps.focus();

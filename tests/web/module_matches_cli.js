@@ -4,17 +4,12 @@
 // "Error" among the odd texts the same reason as the last line of morvane-cli --explain and
 // the same explanation.
 // Usage: node module_matches_cli.js PAGE_DIR/morvane.js PATH/TO/morvane-cli CORPUS_DIR
+// Required as a module, it gives its table of cases to the page's check (page_matches_cli.py).
 'use strict';
 
 const { execFileSync } = require('child_process');
 const fs = require('fs');
 const path = require('path');
-
-const [modulePath, cliPath, corpusDir] = process.argv.slice(2);
-if (!fs.existsSync(cliPath)) {
-  console.error(`no morvane-cli at ${cliPath}: build the default preset first`);
-  process.exit(1);
-}
 
 // The locales morvane-cli reads from LC_ALL, and the separators the page would pass for them.
 const LOCALES = [
@@ -40,7 +35,8 @@ function usable(bytes, isN) {
 const WHOLE_CASES = 64 * 64;
 const RANDOM_CASES = 20000;
 
-function cases() {
+// The table, with the first randomCases of the random texts.
+function cases(corpusDir, randomCases = RANDOM_CASES) {
   const table = [];
   // Every whole N and K from -3 to 60: exact counts, the overflow from 49 and 24 on, K > N.
   for (let n = -3; n <= 60; n++) {
@@ -90,12 +86,20 @@ function cases() {
     }
     return text;
   };
-  for (let i = 0; i < RANDOM_CASES; i++) table.push([randomText(false), randomText(true)]);
+  for (let i = 0; i < randomCases; i++) table.push([randomText(false), randomText(true)]);
   return table;
 }
 
+module.exports = { cases };
+if (require.main !== module) return;
+
+const [modulePath, cliPath, corpusDir] = process.argv.slice(2);
+if (!fs.existsSync(cliPath)) {
+  console.error(`no morvane-cli at ${cliPath}: build the default preset first`);
+  process.exit(1);
+}
 require(path.resolve(modulePath))().then((module) => {
-  const table = cases();
+  const table = cases(corpusDir);
   const input = table.map(([n, k]) => `${n}\t${k}\n`).join('');
   let compared = 0;
   let failures = 0;

@@ -1,55 +1,50 @@
 #!/usr/bin/python3
 # SPDX-License-Identifier: GPL-3.0-or-later
-"""Opens the built page in Debian's headless Chromium, driven through chromedriver (WebDriver),
-from a static server on 127.0.0.1, and checks it against the window: the layout, the initial
-texts, results and the reason for an "Error", the tab order, Enter, Copy Plain Number and Show
-Steps (a translation of every sentence), phone screens and touch, the dark scheme, the
-caption, the separators and texts of a few languages, that Chromium would install it, the
-offline copy kept by the service worker, a file:// copy and the page's weight.
+"""Opens the built page in Debian's headless Chromium, driven through chromedriver (WebDriver) by
+Selenium, from a static server on 127.0.0.1, and checks it against the window's one table: the
+layout, the start texts, the names, the tab order and the caption; and results and the reason
+for an "Error", Enter, Copy Plain Number and Show Steps (a translation of every sentence) and
+what typing into the result box changes, phone screens and touch, the dark scheme, the
+separators and texts of a few languages, that Chromium would install it, the offline copy kept
+by the service worker, a file:// copy and the page's weight.
 
-Usage: page_test.py PAGE_DIR [--screenshot PNG]   (PNG: the window after a click on Go)
+Usage: page_test.py PAGE_DIR FORM_TABLE_JSON [--screenshot PNG]
+  FORM_TABLE_JSON: the window's table as the build wrote it (build/web/web/form_table.json);
+  PNG: the window after a click on Go
 """
 
-import base64
 import functools
 import gzip
 import http.server
 import json
 import os
 import shutil
-import socket
-import subprocess
 import sys
 import tempfile
 import threading
 import time
-import urllib.error
-import urllib.request
+
+from selenium import webdriver
+from selenium.webdriver.chrome.service import Service
+from selenium.webdriver.common.actions import interaction
+from selenium.webdriver.common.actions.action_builder import ActionBuilder
+from selenium.webdriver.common.actions.pointer_input import PointerInput
+from selenium.webdriver.common.by import By
+from selenium.webdriver.common.keys import Keys
 
 CHROMIUM = "/usr/bin/chromium"
 CHROMEDRIVER = "/usr/bin/chromedriver"
-TAB, ENTER, ESCAPE = "\ue004", "\ue007", "\ue00c"
 
-# The window's layout in twips (15 to a pixel): the client area, the frame in it, and the
-# controls in the frame, with their font sizes in points.
-CLIENT = (5760, 2625)
-FRAME = (270, 240, 5235, 2145)
-CONTROLS = {
-    "Label1_0": ((480, 420, 270, 330), 11.25),
-    "txtN": ((900, 360, 615, 420), 11.25),
-    "Label1_1": ((510, 1020, 240, 330), 11.25),
-    "txtK": ((900, 960, 615, 420), 11.25),
-    "cmdGo": ((1680, 360, 3195, 975), 14.25),
-    "txtResult": ((330, 1470, 4575, 450), 14.25),
-}
+# The window's one table, as the build printed it (main() reads it): the caption, the client
+# area and each control's page id, kind, start text, accessible name, place in CSS pixels in
+# the client area, font size in points and tab index.
+TABLE = {}
 FACES = '"Segoe UI", "Open Sans", "Noto Sans", "DejaVu Sans"'
-TAB_ORDER = ["txtResult", "cmdGo", "txtK", "txtN"]
-NAMES = {"txtN": "N", "txtK": "K", "txtResult": "Result", "cmdGo": "Go"}
 # What the browser fetches for the page, each file compressed as a server would send it.
 PAGE_FILES = ["index.html", "page.css", "page.js", "translations.js", "morvane.js"]
 WEIGHT_LIMIT = 60 * 1024
 # Phone screens, width and height: the whole window shows without sideways scrolling, scaled
-# below 384 px, at the layout's pixels from there on.
+# below the client area's width (384 px), at the layout's pixels from there on.
 PHONES = [(320, 568), (360, 640), (384, 640)]
 # Languages: the text of Copy Plain Number, the start of the reason for an "Error", and the
 # thousands separator when it is known (otherwise the browser's own, whatever it is).
@@ -65,12 +60,7 @@ def check(condition, message):
     if not condition:
         failures.append(message)
         print("FAIL: " + message, file=sys.stderr)
-
-
-def free_port():
-    with socket.socket() as s:
-        s.bind(("127.0.0.1", 0))
-        return s.getsockname()[1]
+    return condition
 
 
 class Server:
@@ -94,70 +84,40 @@ class QuietHandler(http.server.SimpleHTTPRequestHandler):
 
 
 class Driver:
-    """chromedriver and one headless Chromium session, in the given language."""
+    """One headless Chromium session through chromedriver, in the given language."""
 
     def __init__(self, language):
-        self.port = free_port()
-        self.process = subprocess.Popen([CHROMEDRIVER, "--port=%d" % self.port],
-                                        stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-        self.base = "http://127.0.0.1:%d" % self.port
-        for _ in range(100):
-            try:
-                if self.call("GET", "/status")["ready"]:
-                    break
-            except (urllib.error.URLError, ConnectionError):
-                time.sleep(0.1)
-        options = {
-            "binary": CHROMIUM,
-            "args": ["--headless=new", "--no-sandbox", "--disable-gpu",
-                     "--disable-dev-shm-usage", "--window-size=800,600", "--lang=" + language,
-                     "--no-first-run", "--disable-background-networking",
-                     "--disable-component-update", "--force-device-scale-factor=1"],
-            "prefs": {"intl.accept_languages": language},
-        }
-        capabilities = {"alwaysMatch": {"browserName": "chrome", "goog:chromeOptions": options}}
-        self.session = self.call("POST", "/session", {"capabilities": capabilities})["sessionId"]
-
-    def call(self, method, path, body=None):
-        data = None if body is None else json.dumps(body).encode()
-        request = urllib.request.Request(self.base + path, data=data, method=method,
-                                         headers={"Content-Type": "application/json"})
-        try:
-            with urllib.request.urlopen(request, timeout=60) as response:
-                return json.load(response)["value"]
-        except urllib.error.HTTPError as error:
-            raise RuntimeError("WebDriver %s %s: %s" % (method, path, error.read()[:500]))
-
-    def do(self, method, path, body=None):
-        return self.call(method, "/session/%s%s" % (self.session, path), body)
+        options = webdriver.ChromeOptions()
+        options.binary_location = CHROMIUM
+        for argument in ("--headless=new", "--no-sandbox", "--disable-gpu",
+                         "--disable-dev-shm-usage", "--window-size=800,600", "--lang=" + language,
+                         "--no-first-run", "--disable-background-networking",
+                         "--disable-component-update", "--force-device-scale-factor=1"):
+            options.add_argument(argument)
+        options.add_experimental_option("prefs", {"intl.accept_languages": language})
+        self.web = webdriver.Chrome(service=Service(CHROMEDRIVER), options=options)
 
     def script(self, source, *args):
-        return self.do("POST", "/execute/sync", {"script": source, "args": list(args)})
+        return self.web.execute_script(source, *args)
 
     def cdp(self, command, params):
-        return self.do("POST", "/goog/cdp/execute", {"cmd": command, "params": params})
+        return self.web.execute_cdp_cmd(command, params)
+
+    def element(self, element_id):
+        return self.web.find_element(By.ID, element_id)
 
     def click(self, element_id):
-        self.do("POST", "/element/%s/click" % self.element(element_id), {})
+        self.element(element_id).click()
 
     def tap(self, element_id):
         """A finger's tap in the middle of the element."""
-        point = self.script("const r = document.getElementById(arguments[0])"
-                            ".getBoundingClientRect();"
-                            "return {x: r.x + r.width / 2, y: r.y + r.height / 2};", element_id)
-        for kind, points in (("touchStart", [point]), ("touchEnd", [])):
-            self.cdp("Input.dispatchTouchEvent", {"type": kind, "touchPoints": points})
-
-    def element_at(self, selector):
-        found = self.do("POST", "/element", {"using": "css selector", "value": selector})
-        return next(iter(found.values()))
-
-    def element(self, element_id):
-        return self.element_at("#" + element_id)
+        actions = ActionBuilder(self.web, mouse=PointerInput(interaction.POINTER_TOUCH, "finger"))
+        actions.pointer_action.move_to(self.element(element_id)).pointer_down().pointer_up()
+        actions.perform()
 
     def open(self, url):
         """Navigates and waits for the module; gives the milliseconds from navigation on."""
-        self.do("POST", "/url", {"url": url})
+        self.web.get(url)
         for _ in range(200):
             ready = self.script("const m = performance.getEntriesByName('morvane-ready');"
                                 "return m.length ? m[0].startTime : null;")
@@ -168,12 +128,12 @@ class Driver:
 
     def type_into(self, element_id, text):
         element = self.element(element_id)
-        self.do("POST", "/element/%s/clear" % element, {})
+        element.clear()
         if text:
-            self.do("POST", "/element/%s/value" % element, {"text": text})
+            element.send_keys(text)
 
     def keys(self, element_id, keys):
-        self.do("POST", "/element/%s/value" % self.element(element_id), {"text": keys})
+        self.element(element_id).send_keys(keys)
 
     def value(self, element_id):
         return self.script("return document.getElementById(arguments[0]).value;", element_id)
@@ -198,55 +158,61 @@ class Driver:
         return self.result_after(lambda: self.click("cmdGo"))
 
     def quit(self):
-        try:
-            self.do("DELETE", "")
-        finally:
-            self.process.terminate()
-            self.process.wait()
+        self.web.quit()
 
 
-def px(twips):
-    return twips / 15
+def focus_order():
+    """The ids of the controls that take the focus, in the table's tab order."""
+    focused = [c for c in TABLE["controls"] if c["kind"] in ("textbox", "button")]
+    return [c["id"] for c in sorted(focused, key=lambda c: c["tabIndex"])]
 
 
 def check_layout(driver):
+    """Each control where the table puts it in the client area, in CSS pixels, at its font."""
     rects = driver.script("""
         const origin = document.getElementById('frmAmain').getBoundingClientRect();
         const out = {};
-        for (const id of ['frmAmain', 'Frame1'].concat(arguments[0])) {
+        for (const id of ['frmAmain'].concat(arguments[0])) {
           const r = document.getElementById(id).getBoundingClientRect();
           const style = getComputedStyle(document.getElementById(id));
           out[id] = [r.left - origin.left, r.top - origin.top, r.width, r.height,
                      parseFloat(style.fontSize), style.fontFamily];
         }
-        return out;""", list(CONTROLS))
-    expected = {"frmAmain": (0, 0) + CLIENT, "Frame1": FRAME}
-    for control, (place, _) in CONTROLS.items():
-        left, top, width, height = place
-        expected[control] = (FRAME[0] + left, FRAME[1] + top, width, height)
-    for control, place in expected.items():
-        want = [px(v) for v in place]
+        return out;""", [c["id"] for c in TABLE["controls"]])
+    expected = {"frmAmain": [0, 0] + TABLE["client"]}
+    expected.update((c["id"], c["client"]) for c in TABLE["controls"])
+    for control, want in expected.items():
         check(rects[control][:4] == want,
-              "%s lies at %s, the layout says %s" % (control, rects[control][:4], want))
-    for control, (_, points) in CONTROLS.items():
-        size, family = rects[control][4:]
-        check(size == points * 96 / 72, "%s has a %spx font, not %spt" % (control, size, points))
-        check(family.startswith(FACES), "%s has the font %s" % (control, family))
+              "%s lies at %s, the table says %s" % (control, rects[control][:4], want))
+    for control in TABLE["controls"]:
+        size, family = rects[control["id"]][4:]
+        points = control["fontPoints"]
+        check(size == points * 96 / 72, "%s has a %spx font, not %spt" % (control["id"], size,
+                                                                         points))
+        check(family.startswith(FACES), "%s has the font %s" % (control["id"], family))
 
 
 def check_page(driver, url):
-    check(driver.script("return document.title;") == "MORVANE", "the title is not MORVANE")
+    caption = driver.script("return [document.title, document.querySelector('.caption')"
+                            ".textContent];")
+    check(caption == [TABLE["caption"]] * 2, "the title and caption read %r" % caption)
     check_layout(driver)
-    check([driver.value(i) for i in ("txtN", "txtK", "txtResult")] == ["20", "10", ""],
-          "the initial texts are not 20, 10 and empty")
-    check(driver.active() == "txtResult", "the focus is not in the result box on load")
-    for control, name in NAMES.items():
-        label = driver.do("GET", "/element/%s/computedlabel" % driver.element(control))
-        check(label == name, "%s is announced as %r, not %r" % (control, label, name))
-
-    for i, control in enumerate(TAB_ORDER[:-1]):
-        driver.keys(control, TAB)
-        check(driver.active() == TAB_ORDER[i + 1],
+    # The start texts, and the names a screen reader gives the boxes and the button.
+    for control in (c for c in TABLE["controls"] if c["kind"] != "frame"):
+        shown = driver.script("const e = document.getElementById(arguments[0]);"
+                              "return e.tagName === 'INPUT' ? e.value : e.textContent;",
+                              control["id"])
+        check(shown == control["text"], "%s starts as %r, not %r" % (control["id"], shown,
+                                                                    control["text"]))
+        if control["accessibleName"]:
+            name = driver.element(control["id"]).accessible_name
+            check(name == control["accessibleName"], "%s is announced as %r, not %r"
+                  % (control["id"], name, control["accessibleName"]))
+    order = focus_order()
+    check(driver.active() == order[0], "the focus is in %s on load" % driver.active())
+    for i, control in enumerate(order[:-1]):
+        driver.keys(control, Keys.TAB)
+        check(driver.active() == order[i + 1],
               "Tab from %s went to %s" % (control, driver.active()))
 
     for n_text, k_text, want in (("20", "10", " 184,756"), ("49", "24", "Error"),
@@ -275,10 +241,20 @@ def check_page(driver, url):
     check(driver.script("return document.getElementById('announcement').textContent;") == " 8",
           "the live region does not hold the result")
 
+    # Typed into, the result box is no Go's any more: Copy Plain Number follows what it holds,
+    # and the reason and Show Steps, which belonged to the Go, are gone.
+    driver.go("49", "24")
+    for typed, copy_on in ((" 1,234", True), ("Error", False)):
+        driver.type_into("txtResult", typed)
+        state = driver.script("return [reason.textContent, txtResult.getAttribute('title'),"
+                              " cmdCopyNumber.disabled, cmdShowSteps.disabled];")
+        check(state == ["", None, not copy_on, True], "typing %r into the result box leaves the "
+              "reason, tooltip, Copy off, Steps off at %r" % (typed, state))
+
     driver.type_into("txtN", "48")
     driver.type_into("txtK", "24")
     for control in ("txtN", "txtK", "txtResult", "cmdGo"):
-        got = driver.result_after(lambda: driver.keys(control, ENTER))
+        got = driver.result_after(lambda: driver.keys(control, Keys.ENTER))
         check(got == " 32,247,603,683,100", "Enter on %s gave %r" % (control, got))
     check_copy_and_steps(driver, url)
 
@@ -303,12 +279,13 @@ def check_copy_and_steps(driver, url):
     lost = driver.script("return MorvaneModule().then((m) => m.englishSentences().filter((e) =>"
                          " !TRANSLATIONS.sentences.some((row) => row[0] === e)));")
     check(lost == [], "no translations of %r" % lost)
-    driver.keys("txtSteps", ESCAPE)
+    driver.keys("txtSteps", Keys.ESCAPE)
     check(not driver.script("return dlgSteps.open;"), "Escape does not close the steps")
 
 
 def check_phones(driver):
     """On phone screens the whole window shows without sideways scrolling; a tap on Go counts."""
+    client = TABLE["client"][0]
     for width, height in PHONES:
         driver.cdp("Emulation.setDeviceMetricsOverride", {"width": width, "height": height,
                                                           "deviceScaleFactor": 1, "mobile": True})
@@ -319,13 +296,16 @@ def check_phones(driver):
                                          ".getBoundingClientRect(); return [document"
                                          ".documentElement.scrollWidth, [r.left, r.top, r.right,"
                                          " r.bottom]];")
-            fits = page <= width and min(window) >= 0 and window[2] <= width and window[3] <= height
-            if fits and (width < 384 or window[2] - window[0] >= 384):
+            # Scaled, the window keeps room for its edge, a pixel wide around the client area.
+            edge = 1 if width < client else 0
+            fits = page <= width and min(window) >= edge and window[2] <= width - edge and \
+                window[3] <= height
+            if fits and (width < client or window[2] - window[0] >= client):
                 break
             time.sleep(0.02)
         check(fits,
               "at %dx%d the page is %d px wide, the window at %s" % (width, height, page, window))
-        if width >= 384:
+        if width >= client:
             check_layout(driver)
         driver.type_into("txtN", "20")
         driver.type_into("txtK", "10")
@@ -341,11 +321,14 @@ def luminance(rgb):
 
 
 def check_dark(driver):
-    """In a dark scheme the result, a label and the reason are light on dark, at AA contrast."""
+    """In a dark scheme the result, a label, the reason and the steps are light on dark, at AA
+    contrast."""
     driver.cdp("Emulation.setEmulatedMedia",
                {"features": [{"name": "prefers-color-scheme", "value": "dark"}]})
     driver.go("49", "24")
-    for control in ("txtResult", "Label1_0", "reason"):
+    for control in ("txtResult", "Label1_0", "reason", "stepsTitle", "txtSteps"):
+        if control == "stepsTitle":
+            driver.click("cmdShowSteps")
         text, ground = driver.script("""
             const rgb = (e) => getComputedStyle(e)[arguments[1]].match(/[\\d.]+/g).map(Number);
             let e = document.getElementById(arguments[0]);
@@ -356,13 +339,14 @@ def check_dark(driver):
         dark, light = sorted((luminance(ground[:3]), luminance(text[:3])))
         check(dark == luminance(ground[:3]) < 0.05 and (light + 0.05) / (dark + 0.05) >= 4.5,
               "in the dark scheme %s is %s on %s" % (control, text, ground))
+    driver.keys("txtSteps", Keys.ESCAPE)
     driver.cdp("Emulation.setEmulatedMedia", {"features": []})
 
 
 def check_caption(driver):
     """The caption's glyphs stand in the middle of its bar, within a pixel."""
-    shot = driver.do("GET", "/element/%s/screenshot" % driver.element_at(".caption"))
-    height, top, bottom = driver.do("POST", "/execute/async", {"args": [shot], "script": """
+    shot = driver.web.find_element(By.CSS_SELECTOR, ".caption").screenshot_as_base64
+    height, top, bottom = driver.web.execute_async_script("""
         const [shot, done] = arguments, image = new Image();
         image.onload = () => {
           const canvas = new OffscreenCanvas(image.width, image.height);
@@ -373,7 +357,7 @@ def check_caption(driver):
               off + Math.abs(px[(y * image.width + x) * 4 + c] - px[c]), 0) > 150));
           done([image.height, rows[0], rows[rows.length - 1]]);
         };
-        image.src = 'data:image/png;base64,' + shot;"""})
+        image.src = 'data:image/png;base64,' + shot;""", shot)
     check(abs(top + bottom - height + 1) <= 2,
           "the caption's glyphs fill rows %s to %s of %s" % (top, bottom, height))
 
@@ -387,7 +371,9 @@ def main():
     print("page and module: %d bytes compressed" % weight)
     check(weight <= WEIGHT_LIMIT, "the page weighs %d bytes compressed" % weight)
 
-    screenshot = sys.argv[3] if len(sys.argv) > 3 and sys.argv[2] == "--screenshot" else None
+    with open(sys.argv[2], encoding="utf-8") as table:
+        TABLE.update(json.load(table))
+    screenshot = sys.argv[4] if len(sys.argv) > 4 and sys.argv[3] == "--screenshot" else None
     server = Server(page_dir)
     driver = Driver("en-US")
     try:
@@ -400,17 +386,13 @@ def main():
         if screenshot:
             driver.go("20", "10")
             driver.script("document.activeElement.blur();")
-            window = driver.element_at(".window")
-            shot = driver.do("GET", "/element/%s/screenshot" % window)
-            with open(screenshot, "wb") as out:
-                out.write(base64.b64decode(shot))
+            driver.web.find_element(By.CSS_SELECTOR, ".window").screenshot(screenshot)
 
         # Installable, and offline: the service worker serves the page and the module once the
         # server is gone.
         driver.script("return navigator.serviceWorker.ready.then(() => true);")
         driver.open(server.url)  # now under the worker's control
-        errors = driver.do("POST", "/goog/cdp/execute",
-                           {"cmd": "Page.getInstallabilityErrors", "params": {}})
+        errors = driver.cdp("Page.getInstallabilityErrors", {})
         check(errors["installabilityErrors"] == [],
               "Chromium would not install the page: %s" % errors["installabilityErrors"])
         server.stop()
