@@ -6,15 +6,16 @@ language. English is each message's source text, as the Qt window shows it. A me
 translation shows its source text, as in the Qt window.
 
 The explanation's sentences are the messages of the context morvane::Explanation, in the order
-of the first .ts file (the order of morvane::Sentence; the Windows window's test checks the
-English ones against the table). The window's other texts come from the context
-morvane::frmAmain, picked by their source text.
+of the English table that marks them for lupdate (SENTENCES_CPP, go_command/explain_sentences.cpp,
+in the order of morvane::Sentence), not in the .ts files' order: lupdate moves a reworded message
+to the end of its context, which would renumber the Windows sentences. The window's other texts
+come from the context morvane::frmAmain, picked by their source text.
 
 Usage:
-  translation_tables.py rc OUT ID=SOURCE... -- TS...
+  translation_tables.py rc SENTENCES_CPP OUT ID=SOURCE... -- TS...
       an rc fragment: per language a STRINGTABLE with each SOURCE under its ID and sentence i
       under 1000 + i
-  translation_tables.py js TEMPLATE OUT SOURCE... -- TS...
+  translation_tables.py js SENTENCES_CPP TEMPLATE OUT SOURCE... -- TS...
       TEMPLATE with @LANGUAGES@, @WINDOW_TEXTS@ (one row per SOURCE, without its mnemonic '&')
       and @SENTENCES@ (rows keyed by the English sentence) replaced"""
 import json
@@ -55,6 +56,36 @@ class Translations:
         return self.texts.get((context, source), source)
 
 
+# QT_TRANSLATE_NOOP("morvane::Explanation", "text" "more text"): the text's string literals.
+NOOP = re.compile(r'QT_TRANSLATE_NOOP\(\s*"%s"\s*,((?:\s*"(?:[^"\\]|\\.)*")+)\s*\)'
+                  % re.escape(SENTENCES))
+LITERAL = re.compile(r'"((?:[^"\\]|\\.)*)"')
+ESCAPES = {"n": "\n", "t": "\t", '"': '"', "\\": "\\"}
+
+
+def c_literal(text):
+    def escape(match):
+        if match.group(1) not in ESCAPES:
+            sys.exit("an escape the tables do not read: \\%s" % match.group(1))
+        return ESCAPES[match.group(1)]
+    return re.sub(r"\\(.)", escape, text)
+
+
+def sentence_order(path, first):
+    """The English sentences in the order of the table in path, each one present in the .ts."""
+    with open(path, encoding="utf-8") as stream:
+        code = stream.read()
+    order = ["".join(c_literal(literal) for literal in LITERAL.findall(match.group(1)))
+             for match in NOOP.finditer(code)]
+    if not order:
+        sys.exit("%s: no sentences marked for lupdate" % path)
+    for source in order:
+        if (SENTENCES, source) not in first.texts:
+            sys.exit("%s: %r is not in %s; run the update_translations target"
+                     % (path, source, first.path))
+    return order
+
+
 def window_sources(first, sources):
     for source in sources:
         if (WINDOW, source) not in first.texts:
@@ -83,14 +114,13 @@ def js_row(texts, indent):
     return "%s[%s]," % (indent, ", ".join(js_string(text) for text in texts))
 
 
-def write_rc(out, pairs, files):
+def write_rc(sentences, out, pairs, files):
     first = files[0]
     ids = []
     for pair in pairs:
         number, _, source = pair.partition("=")
         ids.append((int(number), source))
     window_sources(first, [source for _, source in ids])
-    sentences = first.order.get(SENTENCES, [])
     lines = ["// Generated from the window's translations by cmake/translation_tables.py.",
              "#pragma code_page(65001)"]
     for language, text in [("en", lambda context, source: source)] + [
@@ -106,14 +136,14 @@ def write_rc(out, pairs, files):
         stream.write("\n".join(lines) + "\n")
 
 
-def write_js(template, out, sources, files):
+def write_js(sentences, template, out, sources, files):
     first = files[0]
     languages = ["en"] + [f.language for f in files]
     window = [js_row([without_mnemonic(source)] +
                      [without_mnemonic(f.text(WINDOW, source)) for f in files], "    ")
               for source in window_sources(first, sources)]
     sentences = [js_row([source] + [f.text(SENTENCES, source) for f in files], "    ")
-                 for source in first.order.get(SENTENCES, [])]
+                 for source in sentences]
     with open(template, encoding="utf-8") as stream:
         text = stream.read()
     text = text.replace("@LANGUAGES@", ", ".join(js_string(code) for code in languages))
@@ -130,12 +160,13 @@ def main(args):
     head, files = args[:split], [Translations(path) for path in args[split + 1:]]
     if not files:
         sys.exit("no .ts files")
-    if head[0] == "rc":
-        write_rc(head[1], head[2:], files)
-    elif head[0] == "js":
-        write_js(head[1], head[2], head[3:], files)
-    else:
+    if len(head) < 3 or head[0] not in ("rc", "js"):
         sys.exit(__doc__)
+    sentences = sentence_order(head[1], files[0])
+    if head[0] == "rc":
+        write_rc(sentences, head[2], head[3:], files)
+    else:
+        write_js(sentences, head[2], head[3], head[4:], files)
 
 
 if __name__ == "__main__":
