@@ -13,6 +13,7 @@
 #include <QtWidgets/QLineEdit>
 #include <QtWidgets/QTextEdit>
 
+#include <algorithm>
 #include <array>
 #include <memory>
 #include <random>
@@ -77,36 +78,17 @@ QList<Case> DrawnCases() {
     for (const int k : {0, 1, 2, n / 2, n - 1, n, n + 1})
       cases.append({QString::number(n), QString::number(k)});
   }
-  const QStringList numbers = {"5.5",   "2,5",   "-0.5",  "10.4999",    "0.5001",
-                               "1.000", "1,000", "1 000", "1\u202F000", "1\u2019000",
-                               "1e3",   "2.5e1", ".5",    "-1",         "922337203685477",
-                               "1e15",  "32767", "32766", "100",        "90",
-                               "49",    "24",    "48",    "12.5",       "7,25"};
-  const QStringList odd = {"",
-                           " ",
-                           "abc",
-                           "20 apples",
-                           "2 0",
-                           "&H14",
-                           "&O24",
-                           "&h1F",
-                           "1d1",
-                           "+20",
-                           "--5",
-                           "-",
-                           "\u00BD",
-                           "\uFF12\uFF10",
-                           "\u00A020",
-                           "\u0662\u0660",
-                           "20\u202F",
-                           "1,2,3",
-                           "Error",
-                           " 184,756",
-                           "\U0001F642",
-                           "1E+2",
-                           "0x10",
-                           "\u2212"
-                           "5"};
+  const QStringList numbers =
+      QStringLiteral(
+          u"5.5|2,5|-0.5|10.4999|0.5001|1.000|1,000|1 000|1\u202F000|1\u2019000|1e3|"
+          u"2.5e1|.5|-1|922337203685477|1e15|32767|32766|100|90|49|24|48|12.5|7,25")
+          .split(QLatin1Char('|'));
+  const QStringList odd =
+      QStringLiteral(
+          u"| |abc|20 apples|2 0|&H14|&O24|&h1F|1d1|+20|--5|-|\u00BD|\uFF12\uFF10|"
+          u"\u00A020|\u0662\u0660|20\u202F|1,2,3|Error| 184,756|\U0001F642|1E+2|0x10|"
+          u"\u22125")
+          .split(QLatin1Char('|'));
   for (const QString& a : numbers) {
     for (const QString& b : numbers) cases.append({a, b});
     for (const QString& b : odd) {
@@ -114,9 +96,7 @@ QList<Case> DrawnCases() {
       cases.append({b, a});
     }
   }
-  const QStringList pieces = {"0", "1", "2", "3",      "4",      "5",      "6",     "7",
-                              "8", "9", ".", ",",      " ",      "-",      "+",     "e",
-                              "d", "&", "H", "\u202F", "\u2019", "\u00A0", "\u00E9"};
+  const QString pieces = QStringLiteral(u"0123456789., -+ed&H\u202F\u2019\u00A0\u00E9");
   std::mt19937 draw(21);  // a fixed start: every run draws the same texts
   const auto text = [&] {
     QString drawn;
@@ -166,11 +146,9 @@ void TypeInto(QLineEdit* box, const QString& text, bool by_keys) {
 }
 
 bool Typeable(const QString& text) {
-  if (text.size() > 64) return false;
-  for (const char32_t c : text.toUcs4()) {
-    if (!QChar::isPrint(c)) return false;
-  }
-  return true;
+  const QList<uint> characters = text.toUcs4();
+  return text.size() <= 64 &&
+         std::ranges::all_of(characters, [](uint c) { return QChar::isPrint(c); });
 }
 
 // The Steps window's text with its line breaks, and no-break spaces kept.
@@ -208,7 +186,7 @@ void FrmAmainMatchesCli::EveryCaseShowsWhatMorvaneCliPrints() {
     for (qsizetype i = 0; i < cases[l].size(); ++i) {
       const Case& c = cases[l][i];
       input += c.n.toUtf8() + '\t' + c.k.toUtf8() + '\n';
-      // Arguments hold no NUL; an Error tells the most.
+      // Arguments hold no NUL.
       if (i % kEveryNth < 2 && !(c.n + c.k).contains(QChar(0))) {
         explained[l][i].reset(StartCli(kLocales[l], {"--explain", "--", c.n, c.k}));
       }
@@ -238,8 +216,8 @@ void FrmAmainMatchesCli::EveryCaseShowsWhatMorvaneCliPrints() {
     auto* txt_n = window.findChild<QLineEdit*>(QStringLiteral("txtN"));
     auto* txt_k = window.findChild<QLineEdit*>(QStringLiteral("txtK"));
     auto* txt_result = window.findChild<QLineEdit*>(QStringLiteral("txtResult"));
-    QWidget* go = window.findChild<QWidget*>(QStringLiteral("cmdGo"));
-    QAction* show_steps = window.findChild<QAction*>(QStringLiteral("actShowSteps"));
+    auto* go = window.findChild<QWidget*>(QStringLiteral("cmdGo"));
+    auto* show_steps = window.findChild<QAction*>(QStringLiteral("actShowSteps"));
     for (qsizetype i = 0; i < cases[l].size(); ++i) {
       const Case& c = cases[l][i];
       const bool keys = i % 2 == 1 && Typeable(c.n) && Typeable(c.k);
