@@ -138,7 +138,9 @@ void FrmAmainTest::ControlsSitAtTheirDesignPlaces() {
   QCOMPARE(control->parentWidget()->objectName(), parent);
   // 15 twips to the logical pixel, none lost.
   const QRect geometry = control->geometry();
-  QCOMPARE(QRect(geometry.topLeft() * 15, geometry.size() * 15), twips);
+  QCOMPARE(QRect(geometry.topLeft() * form::kTwipsPerPixelAt96,
+                 geometry.size() * form::kTwipsPerPixelAt96),
+           twips);
   QCOMPARE(control->font().pointSizeF(), point_size);
   QCOMPARE(control->font().weight(), QFont::Normal);
   QCOMPARE(QFontInfo(control->font()).family(), DesignFace());
@@ -151,8 +153,10 @@ void FrmAmainTest::WindowHasAFixedClientArea() {
   frmAmain window(NumberSeparators{});
   QCOMPARE(window.objectName(), QStringLiteral("frmAmain"));
   QCOMPARE(window.windowTitle(), Latin1(form::kCaption));
-  const QSize client(form::kClientWidth / 15, form::kClientHeight / 15);
-  QCOMPARE(window.size() * 15, QSize(form::kClientWidth, form::kClientHeight));
+  const QSize client(form::kClientWidth / form::kTwipsPerPixelAt96,
+                     form::kClientHeight / form::kTwipsPerPixelAt96);
+  QCOMPARE(window.size() * form::kTwipsPerPixelAt96,
+           QSize(form::kClientWidth, form::kClientHeight));
   QCOMPARE(window.minimumSize(), client);
   QCOMPARE(window.maximumSize(), client);
   QCOMPARE(window.font().pointSizeF(), form::kWindowFontHundredths / 100.0);
