@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Morvane for Windows: shows the main window and runs its messages, with the keyboard of a
-// dialog (Tab, Enter, Space).
+// Morvane for Windows: shows the main window, or the one already running, and runs the
+// messages of the main window and its Steps window, each with the keyboard of a dialog (Tab,
+// Enter, Space, Escape).
 #include <windows.h>
 
 #include <commctrl.h>
@@ -11,12 +12,15 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE /*previous*/, PWSTR /*command_
   const INITCOMMONCONTROLSEX controls{sizeof(INITCOMMONCONTROLSEX),
                                       ICC_STANDARD_CLASSES | ICC_BAR_CLASSES};
   InitCommonControlsEx(&controls);
+  if (morvane::win32::ShowRunningWindow()) return 0;
   const HWND window = morvane::win32::CreateMainWindow(instance);
   if (window == nullptr) return 1;
   ShowWindow(window, show);
   MSG message;
   while (GetMessageW(&message, nullptr, 0, 0) > 0) {
-    if (!IsDialogMessageW(window, &message)) {
+    // The top-level window the message is for: the main window or the Steps window.
+    const HWND top = message.hwnd != nullptr ? GetAncestor(message.hwnd, GA_ROOT) : nullptr;
+    if (top == nullptr || !IsDialogMessageW(top, &message)) {
       TranslateMessage(&message);
       DispatchMessageW(&message);
     }
