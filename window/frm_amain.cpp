@@ -25,6 +25,7 @@
 #include <utility>
 
 #include "morvane/explain.h"
+#include "morvane/form_placement.h"
 #include "morvane/go_command.h"
 #include "morvane/plain_number.h"
 #include "morvane/translated_sentences.h"
@@ -236,8 +237,13 @@ void frmAmain::ShowSteps() {
     if (frame.isNull()) frame = steps_->windowHandle()->frameMargins();
     const QRect screen = this->screen() != nullptr ? this->screen()->availableGeometry()
                                                    : QRect(QPoint(), steps_->WantedSize());
-    const QRect place = PlaceBeside(frameGeometry(), steps_->WantedSize().grownBy(frame), screen);
-    steps_->setGeometry(place.marginsRemoved(frame));
+    const QRect main = frameGeometry();
+    const QSize wanted = steps_->WantedSize().grownBy(frame);
+    const form::Rect place = form::PlaceBeside(
+        {main.x(), main.y(), main.width(), main.height()}, {wanted.width(), wanted.height()},
+        {screen.x(), screen.y(), screen.width(), screen.height()});
+    steps_->setGeometry(
+        QRect(place.left, place.top, place.width, place.height).marginsRemoved(frame));
   }
   steps_->show();
   steps_->raise();

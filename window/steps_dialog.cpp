@@ -12,21 +12,10 @@
 #include <QtWidgets/QVBoxLayout>
 
 #include <algorithm>
-#include <array>
 #include <cmath>
-#include <cstddef>
 #include <memory>
-#include <optional>
-#include <utility>
 
 namespace morvane {
-
-namespace {
-
-// Space between the main window's frame and this one's.
-constexpr int kGap = 8;
-
-}  // namespace
 
 StepsDialog::StepsDialog(const QString& title, QWidget* parent) : QDialog(parent) {
   setObjectName(QStringLiteral("dlgSteps"));
@@ -85,49 +74,6 @@ QSize StepsDialog::WantedSize() const {
   const int height = static_cast<int>(std::ceil(measured->size().height())) + chrome +
                      margins.top() + margins.bottom();
   return {width, height};
-}
-
-QRect PlaceBeside(const QRect& beside, QSize size, const QRect& screen) {
-  enum Side : std::size_t { kRight, kLeft, kBelow, kAbove };
-  // Each side's free area, the frame's edge kGap away.
-  const std::array<QRect, 4> sides = {
-      QRect(QPoint(beside.right() + 1 + kGap, screen.top()), screen.bottomRight()),
-      QRect(screen.topLeft(), QPoint(beside.left() - 1 - kGap, screen.bottom())),
-      QRect(QPoint(screen.left(), beside.bottom() + 1 + kGap), screen.bottomRight()),
-      QRect(screen.topLeft(), QPoint(screen.right(), beside.top() - 1 - kGap)),
-  };
-  const auto shown = [&size, &sides](std::size_t side) {
-    return size.boundedTo(sides[side].size());
-  };
-  // A table cut on the right hides its last columns from every row, where one cut at the
-  // bottom still shows whole rows and scrolls the natural way: a side that takes the full width
-  // wins over a larger area.
-  const auto score = [&size](QSize part) {
-    return std::pair{part.width() == size.width(), qint64{part.width()} * part.height()};
-  };
-  std::optional<std::size_t> best;
-  for (const std::size_t side : {kRight, kLeft, kBelow, kAbove}) {
-    const QSize part = shown(side);
-    if (part == size) {
-      best = side;
-      break;
-    }
-    if (!part.isEmpty() && (!best || score(part) > score(shown(*best)))) best = side;
-  }
-  // A main window that leaves no room beside it, on a tiny screen: over it, then.
-  if (!best) return {screen.topLeft(), size.boundedTo(screen.size())};
-  // On the edge next to the main window, level with it where the side allows.
-  const QRect& free = sides[*best];
-  QRect place(QPoint(), shown(*best));
-  int x = beside.left();
-  int y = beside.top();
-  if (*best == kRight) x = free.left();
-  if (*best == kLeft) x = free.right() + 1 - place.width();
-  if (*best == kBelow) y = free.top();
-  if (*best == kAbove) y = free.bottom() + 1 - place.height();
-  place.moveTopLeft({std::clamp(x, free.left(), free.right() + 1 - place.width()),
-                     std::clamp(y, free.top(), free.bottom() + 1 - place.height())});
-  return place;
 }
 
 }  // namespace morvane

@@ -29,11 +29,4 @@ class StepsDialog : public QDialog {
   QTextEdit* box_;
 };
 
-// Where a window whose frame measures size goes beside the frame beside (both in screen
-// coordinates) on a screen whose free area is screen: to its right or left, else below or
-// above it, the first side where all of it fits, else the side that shows the most of it with
-// its full width, else the one that shows the most of it at all, shrunk to fit; never over
-// beside, and never off the screen.
-QRect PlaceBeside(const QRect& beside, QSize size, const QRect& screen);
-
 }  // namespace morvane

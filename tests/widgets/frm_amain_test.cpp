@@ -23,7 +23,6 @@
 #include "morvane/translated_sentences.h"
 #include "morvane/translations.h"
 #include "morvane/user_locale.h"
-#include "steps_dialog.h"
 
 namespace morvane {
 namespace {
@@ -96,8 +95,6 @@ class FrmAmainTest : public QObject {
   void ControlsCarryAccessibleNamesAndRoles_data();
   void ControlsCarryAccessibleNamesAndRoles();
   void ErrorExplainsItselfInTooltipAndSteps();
-  void StepsWindowGoesBesideTheWindow_data();
-  void StepsWindowGoesBesideTheWindow();
 };
 
 void FrmAmainTest::ControlsSitAtTheirDesignPlaces_data() {
@@ -567,28 +564,6 @@ void FrmAmainTest::ErrorExplainsItselfInTooltipAndSteps() {
   QVERIFY(!txt_result->toolTip().isEmpty());
   QTest::keyClicks(txt_result, QStringLiteral("x"));
   QCOMPARE(txt_result->toolTip(), QString());
-}
-
-// The main window's frame, 386 x 208, centred on each screen.
-void FrmAmainTest::StepsWindowGoesBesideTheWindow_data() {
-  QTest::addColumn<QRect>("screen");
-  QTest::addColumn<QSize>("size");
-  QTest::addColumn<QRect>("expected");
-  QTest::newRow("whole, to the right")
-      << QRect(0, 0, 1920, 1080) << QSize(660, 560) << QRect(1161, 436, 660, 560);
-  QTest::newRow("rows whole below, not cut on the right")
-      << QRect(0, 0, 1280, 800) << QSize(660, 560) << QRect(447, 512, 660, 288);
-  QTest::newRow("wider than the screen: most shown")
-      << QRect(0, 0, 800, 600) << QSize(900, 100) << QRect(0, 412, 800, 100);
-}
-
-void FrmAmainTest::StepsWindowGoesBesideTheWindow() {
-  QFETCH(QRect, screen);
-  QFETCH(QSize, size);
-  QFETCH(QRect, expected);
-  QRect beside(QPoint(), QSize(386, 208));
-  beside.moveCenter(screen.center());
-  QCOMPARE(PlaceBeside(beside, size, screen), expected);
 }
 
 }  // namespace morvane
