@@ -5,7 +5,6 @@
 // start.
 #include <windows.h>
 
-#include <commctrl.h>
 #include <gtest/gtest.h>
 #include <initguid.h>  // IID_IAccessible defined here: MinGW's import library has no data.
 #include <oleacc.h>
@@ -20,58 +19,11 @@
 #include "morvane/main_window.h"
 #include "morvane/user_locale.h"
 #include "morvane/wide_text.h"
+#include "window_probe.h"
 #include "window_text.h"
 
 namespace morvane::win32 {
 namespace {
-
-std::wstring Text(HWND window) {
-  std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(window)) + 1, L'\0');
-  text.resize(
-      static_cast<std::size_t>(GetWindowTextW(window, text.data(), static_cast<int>(text.size()))));
-  return text;
-}
-
-HWND ItemOf(HWND window, const char* name) {
-  return GetDlgItem(window, ControlId(form::Find(name)));
-}
-
-// The first top-level window of this thread of the class given and owned by owner (any owner
-// when nullptr).
-HWND ThreadWindow(const wchar_t* class_name, HWND owner) {
-  struct Search {
-    const wchar_t* class_name;
-    HWND owner;
-    HWND found;
-  } search{class_name, owner, nullptr};
-  EnumThreadWindows(
-      GetCurrentThreadId(),
-      [](HWND candidate, LPARAM data) -> BOOL {
-        auto& s = *reinterpret_cast<Search*>(data);
-        wchar_t name[32] = {};
-        GetClassNameW(candidate, name, 32);
-        if (std::wstring(name) != s.class_name) return TRUE;
-        if (s.owner != nullptr && GetWindow(candidate, GW_OWNER) != s.owner) return TRUE;
-        s.found = candidate;
-        return FALSE;
-      },
-      reinterpret_cast<LPARAM>(&search));
-  return search.found;
-}
-
-// The text of the result box's tooltip, "" when it has none.
-std::string TooltipOf(HWND window) {
-  const HWND tooltip = ThreadWindow(TOOLTIPS_CLASSW, nullptr);
-  if (tooltip == nullptr) return "(no tooltip)";
-  wchar_t reason[1024] = {};
-  TTTOOLINFOW tool{};
-  tool.cbSize = sizeof(tool);
-  tool.hwnd = window;
-  tool.uId = reinterpret_cast<UINT_PTR>(ItemOf(window, "txtResult"));
-  tool.lpszText = reason;
-  SendMessageW(tooltip, TTM_GETTEXTW, 1024, reinterpret_cast<LPARAM>(&tool));
-  return Utf8FromWide(reason);
-}
 
 // Sets one symbol of the user's Regional settings for a test and puts back the prefix's own
 // (English, United States) afterwards, whatever another test may have left.
@@ -316,14 +268,15 @@ TEST_P(GoTest, ResultTooltipAndPlainNumber) {
   // Show Steps explains the last Go while the box shows its result, whatever N holds since.
   SetWindowTextW(Item("txtN"), L"7");
   EXPECT_FALSE(greyed(kShowSteps));
-  if (c.plain == nullptr) return;
-  SendMessageW(window_, WM_COMMAND, kCopyPlainNumber, 0);
-  ASSERT_TRUE(OpenClipboard(window_));
-  const HANDLE data = GetClipboardData(CF_UNICODETEXT);
-  const std::wstring copied = data ? static_cast<const wchar_t*>(GlobalLock(data)) : L"";
-  if (data) GlobalUnlock(data);
-  CloseClipboard();
-  EXPECT_EQ(Utf8FromWide(copied), c.plain);
+  if (c.plain != nullptr) {
+    SendMessageW(window_, WM_COMMAND, kCopyPlainNumber, 0);
+    ASSERT_TRUE(OpenClipboard(window_));
+    const HANDLE data = GetClipboardData(CF_UNICODETEXT);
+    const std::wstring copied = data ? static_cast<const wchar_t*>(GlobalLock(data)) : L"";
+    if (data) GlobalUnlock(data);
+    CloseClipboard();
+    EXPECT_EQ(Utf8FromWide(copied), c.plain);
+  }
   SetWindowTextW(Item("txtResult"), L"x");
   EXPECT_TRUE(greyed(kShowSteps)) << "the box no longer shows the Go's result";
   EXPECT_EQ(TooltipOf(window_), "");
@@ -386,25 +339,27 @@ TEST_F(MainWindowTest, StepsWindowBesideFollowsGoAndClosesWithEscape) {
 
     const std::wstring text = explanation("49", "24");
     EXPECT_EQ(Text(box), text);
-    // The reason, the last line, in view from its first character to its last.
-    RECT client;
-    GetClientRect(box, &client);
-    const std::size_t reason_start = text.rfind(L"\r\n", text.size() - 3) + 2;
-    for (const std::size_t at : {reason_start, text.size() - 3}) {
+    const auto in_view = [box](std::size_t at) {
+      RECT client;
+      GetClientRect(box, &client);
       const auto position = static_cast<DWORD>(SendMessageW(box, EM_POSFROMCHAR, at, 0));
       const POINT point{static_cast<SHORT>(LOWORD(position)), static_cast<SHORT>(HIWORD(position))};
-      EXPECT_TRUE(PtInRect(&client, point))
-          << "character " << at << " at " << point.x << "," << point.y << " out of view";
-    }
+      return PtInRect(&client, point) != 0;
+    };
+    // The reason, the last line, in view from its first character to its last.
+    EXPECT_TRUE(in_view(text.rfind(L"\r\n", text.size() - 3) + 2)) << "the reason is cut";
+    EXPECT_TRUE(in_view(text.size() - 3)) << "the reason is cut";
 
-    Go("20", "10");
-    EXPECT_EQ(Text(box), explanation("20", "10")) << "the Steps window missed a Go";
     SetWindowPos(steps, nullptr, 0, 0, 300, 200, SWP_NOMOVE | SWP_NOZORDER);
     RECT steps_client;
     RECT box_rect;
     GetClientRect(steps, &steps_client);
     GetWindowRect(box, &box_rect);
     EXPECT_EQ(box_rect.right - box_rect.left, steps_client.right) << "the box does not fill it";
+    Go("20", "10");
+    const std::wstring later = explanation("20", "10");
+    EXPECT_EQ(Text(box), later) << "the Steps window missed a Go";
+    EXPECT_TRUE(in_view(later.size() - 3)) << "not scrolled to the outcome";
 
     Key(box, VK_ESCAPE);
     Pump();
