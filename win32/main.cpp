@@ -8,14 +8,16 @@
 
 #include "morvane/main_window.h"
 
-int WINAPI wWinMain(HINSTANCE instance, HINSTANCE /*previous*/, PWSTR /*command_line*/, int show) {
+// The parameters carry the names the platform's declaration gives them.
+int WINAPI wWinMain(HINSTANCE hInstance, HINSTANCE /*hPrevInstance*/, PWSTR /*lpCmdLine*/,
+                    int nShowCmd) {
   const INITCOMMONCONTROLSEX controls{sizeof(INITCOMMONCONTROLSEX),
                                       ICC_STANDARD_CLASSES | ICC_BAR_CLASSES};
   InitCommonControlsEx(&controls);
   if (morvane::win32::ShowRunningWindow()) return 0;
-  const HWND window = morvane::win32::CreateMainWindow(instance);
+  const HWND window = morvane::win32::CreateMainWindow(hInstance);
   if (window == nullptr) return 1;
-  ShowWindow(window, show);
+  ShowWindow(window, nShowCmd);
   MSG message;
   while (GetMessageW(&message, nullptr, 0, 0) > 0) {
     // The top-level window the message is for: the main window or the Steps window.
