@@ -24,10 +24,9 @@
 
 #include <utility>
 
-#include "morvane/explain.h"
+#include "morvane/form_layout.h"
 #include "morvane/form_placement.h"
-#include "morvane/go_command.h"
-#include "morvane/plain_number.h"
+#include "morvane/form_session.h"
 #include "morvane/translated_sentences.h"
 #include "steps_dialog.h"
 #include "window_manager.h"
@@ -37,13 +36,17 @@ namespace morvane {
 
 namespace {
 
-// The layout is drawn in twips; 15 twips make one logical pixel, so the window scales with
-// the screen's device pixel ratio like any other Qt window.
-constexpr int kTwipsPerPixel = 15;
+// The table's twips in logical pixels, 96 to the inch (15 twips to a pixel), so the window
+// scales with the screen's device pixel ratio like any other Qt window.
+constexpr int kLogicalDpi = 96;
 
-QRect FromTwips(int left, int top, int width, int height) {
-  return {left / kTwipsPerPixel, top / kTwipsPerPixel, width / kTwipsPerPixel,
-          height / kTwipsPerPixel};
+QRect LogicalPixels(const form::Rect& twips) {
+  const form::Rect pixels = form::Pixels(twips, kLogicalDpi);
+  return {pixels.left, pixels.top, pixels.width, pixels.height};
+}
+
+QFont TableFont(int hundredths) {
+  return DesignFont(hundredths / 100.0);
 }
 
 // The program's icon. Read as the PNG it is: left to guess the format, Qt loads every image
@@ -54,29 +57,47 @@ QIcon WindowIcon() {
   return {QPixmap::fromImage(reader.read())};
 }
 
-QLabel* MakeLabel(QWidget* frame, const QString& text, int index, const QRect& place) {
-  auto* label = new QLabel(text, frame);
-  label->setObjectName(QStringLiteral("Label1"));
-  label->setProperty("index", index);
-  label->setFont(DesignFont(11.25));
-  label->setGeometry(place);
-  label->setFixedSize(place.size());
-  return label;
-}
-
-QLineEdit* MakeBox(QWidget* frame, const char* name, const QString& text, qreal point_size,
-                   const QRect& place, const QString& accessible_name) {
-  // The text goes in once the box has its own font: a line edit lays its text out as soon as
-  // it has one, and would lay it out twice.
-  auto* box = new QLineEdit(frame);
-  box->setObjectName(QLatin1String(name));
-  box->setFont(DesignFont(point_size));
-  box->setText(text);
-  box->setGeometry(place);
-  box->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-  box->setMaxLength(frmAmain::kBoxCapacity);
-  box->setAccessibleName(accessible_name);
-  return box;
+// The widget of a control of the table, its name, text, font and place set; a text box's text
+// goes in once the box has its own font: a line edit lays its text out as soon as it has one,
+// and would lay it out twice.
+QWidget* MakeControl(const form::Control& control, QWidget* parent) {
+  const QString text = QString::fromUtf8(control.text.data(), qsizetype(control.text.size()));
+  QWidget* widget = nullptr;
+  switch (control.kind) {
+    case form::ControlKind::kFrame:
+      widget = new QGroupBox(text, parent);
+      break;
+    case form::ControlKind::kLabel:
+      widget = new QLabel(text, parent);
+      break;
+    case form::ControlKind::kTextBox: {
+      auto* box = new QLineEdit(parent);
+      box->setFont(TableFont(control.font_hundredths));
+      box->setText(text);
+      box->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+      box->setMaxLength(frmAmain::kBoxCapacity);
+      widget = box;
+      break;
+    }
+    case form::ControlKind::kButton: {
+      auto* button = new QPushButton(text, parent);
+      // Outside a dialog a push button takes Space only; Tab from the result box lands here
+      // first, so Enter and keypad Enter click it too.
+      button->setAutoDefault(true);
+      widget = button;
+      break;
+    }
+  }
+  widget->setObjectName(QString::fromUtf8(control.name.data(), qsizetype(control.name.size())));
+  if (control.index >= 0) widget->setProperty("index", control.index);
+  widget->setFont(TableFont(control.font_hundredths));
+  widget->setGeometry(LogicalPixels(form::Twips(control)));
+  if (control.kind == form::ControlKind::kLabel) widget->setFixedSize(widget->size());
+  if (!control.accessible_name.empty()) {
+    widget->setAccessibleName(QString::fromUtf8(control.accessible_name.data(),
+                                                qsizetype(control.accessible_name.size())));
+  }
+  return widget;
 }
 
 }  // namespace
@@ -103,44 +124,41 @@ frmAmain::frmAmain(NumberSeparators separators, QWidget* parent)
                           Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
                           Qt::MSWindowsFixedSizeDialogHint),
       separators_(std::move(separators)),
-      sentences_(TranslatedSentences()) {
+      session_(TranslatedSentences()) {
   AnnounceAsWindow();
   setObjectName(QStringLiteral("frmAmain"));
-  setWindowTitle(QStringLiteral("MORVANE"));
+  setWindowTitle(QString::fromUtf8(form::kCaption.data(), qsizetype(form::kCaption.size())));
   setWindowIcon(WindowIcon());
-  setFont(DesignFont(9.0));
+  setFont(TableFont(form::kWindowFontHundredths));
   // The controls sit at their drawn places, read left to right. Qt's translations for a
   // right-to-left language turn the whole application around; they may turn the menus, not
   // this layout.
   setLayoutDirection(Qt::LeftToRight);
-  setFixedSize(384, 175);
+  setFixedSize(LogicalPixels({0, 0, form::kClientWidth, form::kClientHeight}).size());
 
-  frame_ = new QGroupBox(this);
-  frame_->setObjectName(QStringLiteral("Frame1"));
-  frame_->setGeometry(FromTwips(270, 240, 5235, 2145));
-
-  // Created in tab order, so the focus chain runs txtResult, cmdGo, txtK, txtN and wraps.
-  txt_result_ = MakeBox(frame_, "txtResult", QString(), 14.25, FromTwips(330, 1470, 4575, 450),
-                        QStringLiteral("Result"));
-  cmd_go_ = new QPushButton(QStringLiteral("Go"), frame_);
-  cmd_go_->setObjectName(QStringLiteral("cmdGo"));
-  cmd_go_->setFont(DesignFont(14.25));
-  cmd_go_->setGeometry(FromTwips(1680, 360, 3195, 975));
-  // Outside a dialog a push button takes Space only; Tab from the result box lands here first,
-  // so Enter and keypad Enter click it too.
-  cmd_go_->setAutoDefault(true);
-  txt_k_ = MakeBox(frame_, "txtK", QStringLiteral("10"), 11.25, FromTwips(900, 960, 615, 420),
-                   QStringLiteral("K"));
-  txt_n_ = MakeBox(frame_, "txtN", QStringLiteral("20"), 11.25, FromTwips(900, 360, 615, 420),
-                   QStringLiteral("N"));
-  label_k_ = MakeLabel(frame_, QStringLiteral("K:"), 1, FromTwips(510, 1020, 240, 330));
-  label_k_->setBuddy(txt_k_);
-  label_n_ = MakeLabel(frame_, QStringLiteral("N:"), 0, FromTwips(480, 420, 270, 330));
-  label_n_->setBuddy(txt_n_);
-  setTabOrder(txt_result_, cmd_go_);
-  setTabOrder(cmd_go_, txt_k_);
-  setTabOrder(txt_k_, txt_n_);
-  txt_result_->setFocus();
+  // The frame first, to hold the others; then the table's order, which is the tab order, each
+  // label just before the box it names.
+  frame_ = MakeControl(form::Frame(), this);
+  QWidget* first_focus = nullptr;
+  QWidget* previous_focus = nullptr;
+  QLabel* previous_label = nullptr;
+  for (const form::Control& control : form::kControls) {
+    if (control.kind == form::ControlKind::kFrame) continue;
+    QWidget* widget = MakeControl(control, control.in_frame ? frame_ : this);
+    if (control.kind == form::ControlKind::kLabel) {
+      previous_label = qobject_cast<QLabel*>(widget);
+      continue;
+    }
+    if (form::LabelOf(control) != nullptr) previous_label->setBuddy(widget);
+    if (previous_focus != nullptr) setTabOrder(previous_focus, widget);
+    if (first_focus == nullptr) first_focus = widget;
+    previous_focus = widget;
+  }
+  txt_n_ = findChild<QLineEdit*>(QStringLiteral("txtN"));
+  txt_k_ = findChild<QLineEdit*>(QStringLiteral("txtK"));
+  txt_result_ = findChild<QLineEdit*>(QStringLiteral("txtResult"));
+  cmd_go_ = findChild<QPushButton*>(QStringLiteral("cmdGo"));
+  first_focus->setFocus();
 
   copy_number_ = new QAction(tr("Copy Plain &Number"), this);
   copy_number_->setObjectName(QStringLiteral("actCopyNumber"));
@@ -157,8 +175,8 @@ frmAmain::frmAmain(NumberSeparators separators, QWidget* parent)
   connect(show_steps_, &QAction::triggered, this, &frmAmain::ShowSteps);
   // What the user types into the result box is no longer the last Go's result to explain.
   connect(txt_result_, &QLineEdit::textEdited, txt_result_, [this] {
-    txt_result_->setToolTip({});
-    last_go_.reset();
+    session_.ResultEdited();
+    txt_result_->setToolTip(QString::fromStdString(session_.Reason()));
   });
   // Shift+F10 opens the focused control's context menu, as the Menu key does on every
   // platform: the keyboard way to a menu where a keyboard has no Menu key.
@@ -190,12 +208,10 @@ void frmAmain::changeEvent(QEvent* event) {
 }
 
 void frmAmain::Go() {
-  std::string n_text = txt_n_->text().toStdString();
-  std::string k_text = txt_k_->text().toStdString();
-  txt_result_->setText(QString::fromStdString(GoCommand(n_text, k_text, separators_)));
-  txt_result_->setToolTip(
-      QString::fromStdString(FailureReason(n_text, k_text, separators_, sentences_)));
-  last_go_.emplace(std::move(n_text), std::move(k_text));
+  const form::GoResult result =
+      session_.Go(txt_n_->text().toStdString(), txt_k_->text().toStdString(), separators_);
+  txt_result_->setText(QString::fromStdString(result.box_text));
+  txt_result_->setToolTip(QString::fromStdString(result.reason));
   // An open Steps window follows the result box.
   if (steps_ != nullptr && steps_->isVisible()) ExplainLastGo();
 }
@@ -206,22 +222,23 @@ void frmAmain::ShowResultMenu(const QPoint& position) {
   // The menu reads in the user's direction; only the window's own layout stays left to right.
   menu->setLayoutDirection(QGuiApplication::layoutDirection());
   menu->addSeparator();
-  copy_number_->setEnabled(PlainNumber(txt_result_->text().toStdString(), separators_).has_value());
+  copy_number_->setEnabled(
+      form::Session::CanCopyPlainNumber(txt_result_->text().toStdString(), separators_));
   menu->addAction(copy_number_);
-  // Before a Go, and once the user has typed over its result, there is nothing to explain.
-  show_steps_->setEnabled(last_go_.has_value());
+  show_steps_->setEnabled(session_.CanShowSteps());
   menu->addAction(show_steps_);
   menu->popup(txt_result_->mapToGlobal(position));
 }
 
 void frmAmain::CopyNumber() {
-  if (const auto plain = PlainNumber(txt_result_->text().toStdString(), separators_)) {
+  if (const auto plain =
+          form::Session::PlainNumber(txt_result_->text().toStdString(), separators_)) {
     QGuiApplication::clipboard()->setText(QString::fromStdString(*plain));
   }
 }
 
 void frmAmain::ShowSteps() {
-  if (!last_go_) return;
+  if (!session_.CanShowSteps()) return;
   if (steps_ == nullptr) {
     steps_ = new StepsDialog(tr("Steps"), this);
     // A window manager may hand the focus to no window when the dialog goes (openbox gives it
@@ -251,10 +268,8 @@ void frmAmain::ShowSteps() {
 }
 
 void frmAmain::ExplainLastGo() {
-  const auto& [n_text, k_text] = *last_go_;
-  steps_->SetExplanation(
-      QString::fromStdString(ExplainText(n_text, k_text, separators_, sentences_)),
-      QString::fromStdString(FailureReason(n_text, k_text, separators_, sentences_)));
+  steps_->SetExplanation(QString::fromStdString(session_.StepsText()),
+                         QString::fromStdString(session_.StepsReason()));
 }
 
 }  // namespace morvane

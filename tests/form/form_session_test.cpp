@@ -160,8 +160,8 @@ TEST(Pixels, RoundsHalvesAwayFromZeroAsMulDiv) {
     int dpi;
     int expected;
   };
-  const PixelsCase cases[] = {{4575, 96, 305},  {4575, 192, 610},        {4575, 120, 381},
-                              {1470, 120, 123}, {-1470, 120, -123},      {1, 96, 0},
+  const PixelsCase cases[] = {{3003, 96, 200},  {3000, 192, 400},        {3003, 120, 250},
+                              {1230, 120, 103}, {-1230, 120, -103},      {1, 96, 0},
                               {8, 96, 1},       {kClientWidth, 144, 576}};
   for (const auto& [twips, dpi, expected] : cases) {
     EXPECT_EQ(Pixels(twips, dpi), expected) << twips << " twips at " << dpi << " dpi";

@@ -17,7 +17,11 @@
 #include <QtWidgets/QPushButton>
 #include <QtWidgets/QTextEdit>
 
+#include <algorithm>
+#include <string_view>
+
 #include "morvane/explain.h"
+#include "morvane/form_layout.h"
 #include "morvane/frm_amain.h"
 #include "morvane/number_separators.h"
 #include "morvane/translated_sentences.h"
@@ -38,6 +42,10 @@ QWidget* Control(QWidget& window, const QString& name, int index = -1) {
 
 QLineEdit* Box(QWidget& window, const char* name) {
   return window.findChild<QLineEdit*>(QLatin1String(name));
+}
+
+QString Latin1(std::string_view text) {
+  return QString::fromLatin1(text.data(), qsizetype(text.size()));
 }
 
 // Segoe UI, the layout's face, or where it is missing the first of its stand-ins installed.
@@ -101,32 +109,25 @@ void FrmAmainTest::ControlsSitAtTheirDesignPlaces_data() {
   QTest::addColumn<QString>("name");
   QTest::addColumn<int>("index");
   QTest::addColumn<QString>("parent");
-  QTest::addColumn<QRect>("geometry");
+  QTest::addColumn<QRect>("twips");
   QTest::addColumn<qreal>("point_size");
   QTest::addColumn<QString>("text");
   QTest::addColumn<bool>("takes_focus");
 
-  QTest::newRow("Frame1") << "Frame1" << -1 << "frmAmain" << QRect(18, 16, 349, 143) << 9.0 << ""
-                          << false;
-  QTest::newRow("Label1(0)") << "Label1" << 0 << "Frame1" << QRect(32, 28, 18, 22) << 11.25
-                             << "N:" << false;
-  QTest::newRow("txtN") << "txtN" << -1 << "Frame1" << QRect(60, 24, 41, 28) << 11.25 << "20"
-                        << true;
-  QTest::newRow("Label1(1)") << "Label1" << 1 << "Frame1" << QRect(34, 68, 16, 22) << 11.25
-                             << "K:" << false;
-  QTest::newRow("txtK") << "txtK" << -1 << "Frame1" << QRect(60, 64, 41, 28) << 11.25 << "10"
-                        << true;
-  QTest::newRow("cmdGo") << "cmdGo" << -1 << "Frame1" << QRect(112, 24, 213, 65) << 14.25 << "Go"
-                         << true;
-  QTest::newRow("txtResult") << "txtResult" << -1 << "Frame1" << QRect(22, 98, 305, 30) << 14.25
-                             << "" << true;
+  for (const form::Control& c : form::kControls) {
+    QTest::addRow("%s(%d)", c.name.data(), c.index)
+        << Latin1(c.name) << c.index << (c.in_frame ? "Frame1" : "frmAmain")
+        << QRect(c.left, c.top, c.width, c.height) << c.font_hundredths / 100.0
+        << QString::fromUtf8(c.text.data(), qsizetype(c.text.size()))
+        << (c.kind == form::ControlKind::kTextBox || c.kind == form::ControlKind::kButton);
+  }
 }
 
 void FrmAmainTest::ControlsSitAtTheirDesignPlaces() {
   QFETCH(QString, name);
   QFETCH(int, index);
   QFETCH(QString, parent);
-  QFETCH(QRect, geometry);
+  QFETCH(QRect, twips);
   QFETCH(qreal, point_size);
   QFETCH(QString, text);
   QFETCH(bool, takes_focus);
@@ -135,7 +136,11 @@ void FrmAmainTest::ControlsSitAtTheirDesignPlaces() {
   QWidget* control = Control(window, name, index);
   QVERIFY(control != nullptr);
   QCOMPARE(control->parentWidget()->objectName(), parent);
-  QCOMPARE(control->geometry(), geometry);
+  // 15 twips to the logical pixel, none lost.
+  const QRect geometry = control->geometry();
+  QCOMPARE(QRect(geometry.topLeft() * form::kTwipsPerPixelAt96,
+                 geometry.size() * form::kTwipsPerPixelAt96),
+           twips);
   QCOMPARE(control->font().pointSizeF(), point_size);
   QCOMPARE(control->font().weight(), QFont::Normal);
   QCOMPARE(QFontInfo(control->font()).family(), DesignFace());
@@ -147,11 +152,14 @@ void FrmAmainTest::ControlsSitAtTheirDesignPlaces() {
 void FrmAmainTest::WindowHasAFixedClientArea() {
   frmAmain window(NumberSeparators{});
   QCOMPARE(window.objectName(), QStringLiteral("frmAmain"));
-  QCOMPARE(window.windowTitle(), QStringLiteral("MORVANE"));
-  QCOMPARE(window.size(), QSize(384, 175));
-  QCOMPARE(window.minimumSize(), QSize(384, 175));
-  QCOMPARE(window.maximumSize(), QSize(384, 175));
-  QCOMPARE(window.font().pointSizeF(), 9.0);
+  QCOMPARE(window.windowTitle(), Latin1(form::kCaption));
+  const QSize client(form::kClientWidth / form::kTwipsPerPixelAt96,
+                     form::kClientHeight / form::kTwipsPerPixelAt96);
+  QCOMPARE(window.size() * form::kTwipsPerPixelAt96,
+           QSize(form::kClientWidth, form::kClientHeight));
+  QCOMPARE(window.minimumSize(), client);
+  QCOMPARE(window.maximumSize(), client);
+  QCOMPARE(window.font().pointSizeF(), form::kWindowFontHundredths / 100.0);
   QVERIFY(!(window.windowFlags() & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint)));
   QCOMPARE(window.windowIcon().availableSizes(), QList<QSize>{QSize(48, 48)});
   for (auto* label : window.findChildren<QLabel*>()) {
@@ -160,17 +168,26 @@ void FrmAmainTest::WindowHasAFixedClientArea() {
 }
 
 void FrmAmainTest::TabVisitsResultGoKThenN() {
+  // The controls that take the focus, in the table's tab order.
+  QList<const form::Control*> order;
+  for (const form::Control& c : form::kControls) {
+    if (c.kind == form::ControlKind::kTextBox || c.kind == form::ControlKind::kButton) {
+      order << &c;
+    }
+  }
+  std::sort(order.begin(), order.end(),
+            [](auto* a, auto* b) { return a->tab_index < b->tab_index; });
   frmAmain window(NumberSeparators{});
   window.show();
   QVERIFY(QTest::qWaitForWindowActive(&window));
-  QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("txtResult"));
+  QCOMPARE(QApplication::focusWidget()->objectName(), Latin1(order.front()->name));
 
-  for (const char* next : {"cmdGo", "txtK", "txtN", "txtResult"}) {
+  for (qsizetype i = 1; i <= order.size(); ++i) {
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-    QCOMPARE(QApplication::focusWidget()->objectName(), QLatin1String(next));
+    QCOMPARE(QApplication::focusWidget()->objectName(), Latin1(order[i % order.size()]->name));
   }
   QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
-  QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("txtN"));
+  QCOMPARE(QApplication::focusWidget()->objectName(), Latin1(order.back()->name));
 }
 
 void FrmAmainTest::GoAndEnterWriteTheResult() {
@@ -450,9 +467,9 @@ void FrmAmainTest::ResultMenuSpeaksTheUserLanguage() {
   // The caption, the controls' texts and the drawn layout, left to right, are the same in every
   // language.
   QCOMPARE(window.layoutDirection(), Qt::LeftToRight);
-  QCOMPARE(window.windowTitle(), QStringLiteral("MORVANE"));
+  QCOMPARE(window.windowTitle(), Latin1(form::kCaption));
   QCOMPARE(Control(window, QStringLiteral("cmdGo"))->property("text").toString(),
-           QStringLiteral("Go"));
+           Latin1(form::Find("cmdGo").text));
   Box(window, "txtN")->setText(QStringLiteral("49"));
   Box(window, "txtK")->setText(QStringLiteral("24"));
   QTest::keyClick(Box(window, "txtResult"), Qt::Key_Return);
@@ -467,14 +484,13 @@ void FrmAmainTest::ControlsCarryAccessibleNamesAndRoles_data() {
   QTest::addColumn<int>("label_index");
 
   // A screen reader announces the window by its role: a plain client area goes unannounced.
-  QTest::newRow("window") << "frmAmain"
-                          << "MORVANE" << QAccessible::Window << -1;
-  QTest::newRow("N") << "txtN"
-                     << "N" << QAccessible::EditableText << 0;
-  QTest::newRow("K") << "txtK"
-                     << "K" << QAccessible::EditableText << 1;
-  QTest::newRow("Result") << "txtResult"
-                          << "Result" << QAccessible::EditableText << -1;
+  QTest::newRow("window") << "frmAmain" << Latin1(form::kCaption) << QAccessible::Window << -1;
+  for (const form::Control& c : form::kControls) {
+    if (c.kind != form::ControlKind::kTextBox) continue;
+    const form::Control* label = form::LabelOf(c);
+    QTest::newRow(c.name.data()) << Latin1(c.name) << Latin1(c.accessible_name)
+                                 << QAccessible::EditableText << (label ? label->index : -1);
+  }
 }
 
 void FrmAmainTest::ControlsCarryAccessibleNamesAndRoles() {
@@ -551,7 +567,12 @@ void FrmAmainTest::ErrorExplainsItselfInTooltipAndSteps() {
   QCOMPARE(window.focusWidget(), txt_result);
   show_steps->trigger();
   QCOMPARE(window.findChildren<QDialog*>().size(), 1);
+  // Open, it follows the next Go.
+  QTest::keyClick(txt_result, Qt::Key_Return);
+  QCOMPARE(steps->toPlainText(), QString::fromStdString(ExplainText("48", "24", UserSeparators())));
   QTest::keyClick(dialog, Qt::Key_Escape);
+  Box(window, "txtN")->setText(QStringLiteral("49"));
+  QTest::keyClick(txt_result, Qt::Key_Return);
   QCOMPARE(txt_result->text(), QStringLiteral("Error"));
 
   // A count has no tooltip, nor has a box the user typed into.
@@ -564,6 +585,11 @@ void FrmAmainTest::ErrorExplainsItselfInTooltipAndSteps() {
   QVERIFY(!txt_result->toolTip().isEmpty());
   QTest::keyClicks(txt_result, QStringLiteral("x"));
   QCOMPARE(txt_result->toolTip(), QString());
+  // Nor is a box the user typed into explained.
+  menu = OpenResultMenu(txt_result);
+  QVERIFY(menu != nullptr);
+  QVERIFY(!show_steps->isEnabled());
+  menu->close();
 }
 
 }  // namespace morvane

@@ -84,8 +84,8 @@ Rect Twips(const Control& control);
 Rect ClientTwips(const Control& control);
 
 // Twips to pixels at dpi, rounded to the nearest pixel, halves away from zero, as Windows'
-// MulDiv(twips, dpi, 1440) rounds. 4575 twips are 305 pixels at 96 dpi, 610 at 192 dpi and
-// 381 at 120 dpi (381.25); 1470 twips at 120 dpi are 122.5 pixels and give 123.
+// MulDiv(twips, dpi, 1440) rounds: 3003 twips are 200 pixels at 96 dpi (200.2) and 250 at
+// 120 dpi (250.25); 1230 twips at 120 dpi are 102.5 pixels and give 103.
 int Pixels(int twips, int dpi);
 
 // A rectangle in twips converted with Pixels, its left, top, width and height each on its own,

@@ -6,17 +6,11 @@
 #include <QtGui/QFont>
 #include <QtWidgets/QWidget>
 
-#include <optional>
-#include <string>
-#include <utility>
-
-#include "morvane/explain_sentences.h"
+#include "morvane/form_session.h"
 #include "morvane/go_command.h"
 #include "morvane/number_separators.h"
 
 class QAction;
-class QGroupBox;
-class QLabel;
 class QLineEdit;
 class QPoint;
 class QPushButton;
@@ -29,23 +23,23 @@ class StepsDialog;
 // the closest humanist sans faces Debian ships, Open Sans, Noto Sans or DejaVu Sans.
 QFont DesignFont(qreal point_size);
 
-// The window with its controls at their design positions, 384 x 175 logical pixels, fixed in
-// size, centred with its frame on the whole screen and, on X11, a toolbar window (no minimise
-// button under openbox) kept out of the taskbar but listed there while minimised, and activated
-// when shown and when dlgSteps closes, the focus in txtResult. Object names: frmAmain, Frame1,
-// Label1 (twice, told apart by the int property "index", 0 for "N:" and 1 for "K:"), txtN,
-// txtK, cmdGo, txtResult; the actions of the result box's menu are actCopyNumber and
-// actShowSteps.
-// A click on Go, Space or Enter on Go, or Enter in any of the three boxes, sets the result box to
-// GoCommand(txtN, txtK, separators): with "." and "," and the start texts, " 184,756"; and
-// its tooltip to FailureReason of the same texts, which is empty unless the box shows "Error".
-// Editing the result box clears the tooltip, which would no longer explain it.
-// The result box's context menu (the Menu key or Shift+F10 opens it too, in the application's
-// direction) is the standard one plus actCopyNumber, which puts the shown number without its
-// leading space and thousands separators on the clipboard ("184756"), and actShowSteps, which
-// opens a read-only window (dlgSteps) beside this one holding ExplainText of the texts the last
-// Go read, as the tooltip does; it is greyed out before a Go and once the result box is edited.
-// The tooltip and dlgSteps speak the language of the installed translators.
+// The window with its controls as morvane/form_layout.h describes them (names, texts, fonts,
+// accessible names, tab order, places at 15 twips to the logical pixel), fixed in size, centred
+// with its frame on the whole screen and, on X11, a toolbar window (no minimise button under
+// openbox) kept out of the taskbar but listed there while minimised, and activated when shown and
+// when dlgSteps closes, the focus in txtResult. Object names: frmAmain, Frame1, Label1 (twice, told
+// apart by the int property "index", 0 for "N:" and 1 for "K:"), txtN, txtK, cmdGo, txtResult; the
+// actions of the result box's menu are actCopyNumber and actShowSteps. A click on Go, Space or
+// Enter on Go, or Enter in any of the three boxes, is a Go of the window's form::Session: the
+// result box shows its text (with "." and "," and the start texts, " 184,756") and its tooltip its
+// reason, empty unless the box shows "Error". Editing the result box tells the session, which
+// clears the tooltip, no longer explaining the box. The result box's context menu (the Menu key or
+// Shift+F10 opens it too, in the application's direction) is the standard one plus actCopyNumber,
+// which puts the shown number without its leading space and thousands separators on the clipboard
+// ("184756"), and actShowSteps, which opens a read-only window (dlgSteps) beside this one
+// (form::PlaceBeside) holding the session's StepsText, the explanation of the last Go, as the
+// tooltip does; each Go updates an open one. The session greys both actions out when they have
+// nothing to act on. The tooltip and dlgSteps speak the language of the installed translators.
 class frmAmain : public QWidget {  // NOLINT(readability-identifier-naming): the window's name
   Q_OBJECT
 
@@ -73,13 +67,10 @@ class frmAmain : public QWidget {  // NOLINT(readability-identifier-naming): the
   void ExplainLastGo();
 
   NumberSeparators separators_;
-  ExplainSentences sentences_;
-  // The N and K texts the last Go read, while the result box holds its result.
-  std::optional<std::pair<std::string, std::string>> last_go_;
-  QGroupBox* frame_;
-  QLabel* label_n_;
+  // What Go writes, which Go the tooltip and Show Steps explain, what the menu offers.
+  form::Session session_;
+  QWidget* frame_;
   QLineEdit* txt_n_;
-  QLabel* label_k_;
   QLineEdit* txt_k_;
   QPushButton* cmd_go_;
   QLineEdit* txt_result_;
