@@ -188,6 +188,7 @@ void MainWindow::Layout(int dpi) {
                  SWP_NOZORDER | SWP_NOACTIVATE);
     SendMessageW(handle, WM_SETFONT, reinterpret_cast<WPARAM>(fonts_[i].get()), TRUE);
   }
+  // The frame, last in the table, has the window's own font.
   SendMessageW(window_, WM_SETFONT, reinterpret_cast<WPARAM>(fonts_.back().get()), FALSE);
   SendMessageW(tooltip_, TTM_SETMAXTIPWIDTH, 0, form::Pixels(kTooltipWidthTwips, dpi));
 
