@@ -2,21 +2,24 @@
 #include "morvane/main_window.h"
 
 #include <commctrl.h>
+#include <initguid.h>  // Defines oleacc.h's GUIDs here; MinGW's import library has no data.
+#include <oleacc.h>
 #include <windowsx.h>
 
 #include <array>
+#include <cstddef>
 #include <memory>
-#include <optional>
 #include <string>
+#include <string_view>
 #include <utility>
 
+#include "handles.h"
 #include "layout.h"
-#include "morvane/explain.h"
+#include "morvane/form_session.h"
 #include "morvane/go_command.h"
-#include "morvane/plain_number.h"
 #include "morvane/user_locale.h"
 #include "morvane/wide_text.h"
-#include "steps_dialog.h"
+#include "steps_window.h"
 #include "window_text.h"
 
 namespace morvane::win32 {
@@ -25,40 +28,58 @@ namespace {
 constexpr const wchar_t* kClassName = L"MorvaneMain";
 constexpr DWORD kStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_CLIPSIBLINGS;
 constexpr DWORD kExtendedStyle = WS_EX_DLGMODALFRAME | WS_EX_CONTROLPARENT;
-// The sizes the layout uses, in hundredths of a point: the window's and the two of the controls.
-constexpr std::array<int, 3> kFontSizes{kWindowFontHundredths, 1125, 1425};
 constexpr int kTooltipWidthTwips = 7200;
+// UI Automation's LiveSetting property (UIAutomationClient.h, which MinGW lacks) and its value
+// Polite: a reader announces a change of the control when it is done speaking.
+constexpr GUID kLiveSettingProperty{
+    0xc12bcd8e, 0x2a8e, 0x4950, {0x8a, 0xe7, 0x36, 0x25, 0x11, 0x1d, 0x58, 0xeb}};
+constexpr LONG kPolite = 1;
 
-HFONT DesignFont(int hundredths_of_point, int dpi) {
-  return CreateFontW(-MulDiv(hundredths_of_point, dpi, 7200), 0, 0, 0, FW_NORMAL, FALSE, FALSE,
-                     FALSE, ANSI_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
-                     CLEARTYPE_QUALITY, DEFAULT_PITCH | FF_SWISS, L"Segoe UI");
+OwnedFont DesignFont(int hundredths_of_point, int dpi) {
+  return OwnedFont(CreateFontW(-MulDiv(hundredths_of_point, dpi, 7200), 0, 0, 0, FW_NORMAL, FALSE,
+                               FALSE, FALSE, ANSI_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
+                               CLEARTYPE_QUALITY, DEFAULT_PITCH | FF_SWISS, L"Segoe UI"));
 }
 
-// What lives as long as the window: its fonts at the current DPI, the tooltip, the owner that
-// keeps it out of the taskbar, and the control that had the focus when it was last active.
+// COM for this thread while the window lives, for its screen-reader names.
+class ComScope {
+ public:
+  ComScope() : initialised_(SUCCEEDED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED))) {}
+  ComScope(const ComScope&) = delete;
+  ComScope& operator=(const ComScope&) = delete;
+  ~ComScope() {
+    if (initialised_) CoUninitialize();
+  }
+
+ private:
+  bool initialised_;
+};
+
+// What lives as long as the window: the rules of its session, its fonts at the current DPI, the
+// tooltip, the Steps window, the owner that keeps it out of the taskbar, and the control that had
+// the focus when it was last active.
 class MainWindow {
  public:
-  MainWindow(HWND owner, ExplainSentences sentences)
-      : owner_(owner), sentences_(std::move(sentences)) {}
-  MainWindow(const MainWindow&) = delete;
-  MainWindow& operator=(const MainWindow&) = delete;
-  ~MainWindow() {
-    DeleteFonts();
-    DestroyWindow(owner_);
-  }
+  MainWindow(OwnedWindow owner, ExplainSentences sentences)
+      : owner_(std::move(owner)), session_(std::move(sentences)) {}
 
   LRESULT Handle(HWND window, UINT message, WPARAM w_param, LPARAM l_param);
   void Create(HWND window);
-  // Whether Show Steps has a Go to explain: one whose result the box still shows.
-  bool CanExplain() const;
+  const form::Session& Session() const { return session_; }
 
  private:
-  HWND Control(int id) const { return GetDlgItem(window_, id); }
+  HWND Control(std::string_view name) const {
+    return GetDlgItem(window_, ControlId(form::Find(name)));
+  }
   void Layout(int dpi);
-  void DeleteFonts();
+  // The names a screen reader gives the controls, set as Windows documents it for controls
+  // without a label before them (dynamic annotation); Windows names the others after their
+  // labels too. Wine answers E_NOTIMPL and names the boxes after their labels. The result box
+  // is also a polite live region, which readers announce when Go changes it.
+  void Annotate();
+  void ClearAnnotations();
   void Go();
-  void SetTooltip(std::wstring text);
+  void SetTooltip(const std::string& text);
   // The result box as the tooltip's tool, with the current text.
   TTTOOLINFOW ResultTool();
   void ShowResultMenu(LPARAM screen_point);
@@ -66,22 +87,18 @@ class MainWindow {
   void CopyPlainNumber();
 
   HWND window_ = nullptr;
-  HWND owner_;
+  OwnedWindow owner_;
+  ComScope com_;
+  ComOwned<IAccPropServices> annotations_;
   HWND tooltip_ = nullptr;
   HWND focus_ = nullptr;
-  std::array<HFONT, kFontSizes.size()> fonts_{};
+  int dpi_ = USER_DEFAULT_SCREEN_DPI;
+  std::array<OwnedFont, form::kControls.size()> fonts_;
   std::wstring tooltip_text_;
-  // The explanation's sentences in the user's language, for the tooltip and Show Steps.
-  ExplainSentences sentences_;
-  // What the last Go read and wrote, which Show Steps explains as the box shows it, whatever
-  // the boxes or the Regional settings hold since.
-  struct LastGo {
-    std::string n_text;
-    std::string k_text;
-    NumberSeparators separators;
-    std::string shown;
-  };
-  std::optional<LastGo> last_go_;
+  form::Session session_;
+  // Set while Go writes the result box, whose EN_CHANGE is then no edit of the user's.
+  bool writing_result_ = false;
+  StepsWindow steps_;
 };
 
 // The result box keeps its own menu from opening: the window opens its own.
@@ -96,15 +113,20 @@ LRESULT CALLBACK ResultBoxProc(HWND box, UINT message, WPARAM w_param, LPARAM l_
 void MainWindow::Create(HWND window) {
   window_ = window;
   const HINSTANCE instance = GetWindowInstance(window);
-  for (const ControlPlace& place : kControls) {
-    CreateWindowExW(place.extended_style, place.window_class, place.text,
-                    WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | place.style, 0, 0, 0, 0, window,
-                    reinterpret_cast<HMENU>(static_cast<INT_PTR>(place.id)), instance, nullptr);
+  // In the table's order: each label just before the box it names, as Windows reads them; the
+  // frame last, below the controls drawn over it.
+  for (const form::Control& control : form::kControls) {
+    const KindStyle kind = StyleOf(control.kind);
+    CreateWindowExW(kind.extended_style, kind.window_class, WideFromUtf8(control.text).c_str(),
+                    WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | kind.style, 0, 0, 0, 0, window,
+                    reinterpret_cast<HMENU>(static_cast<INT_PTR>(ControlId(control))), instance,
+                    nullptr);
+    if (control.kind == form::ControlKind::kTextBox) {
+      SendMessageW(GetDlgItem(window, ControlId(control)), EM_SETLIMITTEXT, kBoxCapacity, 0);
+    }
   }
-  for (const int box : {kResultBox, kKBox, kNBox}) {
-    SendMessageW(Control(box), EM_SETLIMITTEXT, kBoxCapacity, 0);
-  }
-  SetWindowSubclass(Control(kResultBox), ResultBoxProc, 0, 0);
+  SetWindowSubclass(Control("txtResult"), ResultBoxProc, 0, 0);
+  Annotate();
 
   tooltip_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr,
                              WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, CW_USEDEFAULT, CW_USEDEFAULT,
@@ -112,85 +134,116 @@ void MainWindow::Create(HWND window) {
   TTTOOLINFOW tool = ResultTool();
   tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
   SendMessageW(tooltip_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
-  focus_ = Control(kResultBox);
+  focus_ = Control("txtResult");
   Layout(static_cast<int>(GetDpiForWindow(window)));
+}
+
+void MainWindow::Annotate() {
+  IAccPropServices* services = nullptr;
+  if (FAILED(CoCreateInstance(CLSID_AccPropServices, nullptr, CLSCTX_INPROC_SERVER,
+                              IID_IAccPropServices, reinterpret_cast<void**>(&services)))) {
+    return;
+  }
+  annotations_.reset(services);
+  for (const form::Control& control : form::kControls) {
+    if (control.accessible_name.empty()) continue;
+    annotations_->SetHwndPropStr(GetDlgItem(window_, ControlId(control)), OBJID_CLIENT,
+                                 CHILDID_SELF, PROPID_ACC_NAME,
+                                 WideFromUtf8(control.accessible_name).c_str());
+  }
+  VARIANT polite{};
+  polite.vt = VT_I4;
+  polite.lVal = kPolite;
+  annotations_->SetHwndProp(Control("txtResult"), OBJID_CLIENT, CHILDID_SELF, kLiveSettingProperty,
+                            polite);
+}
+
+void MainWindow::ClearAnnotations() {
+  if (!annotations_) return;
+  const std::array<MSAAPROPID, 2> properties{PROPID_ACC_NAME, kLiveSettingProperty};
+  for (const form::Control& control : form::kControls) {
+    annotations_->ClearHwndProps(GetDlgItem(window_, ControlId(control)), OBJID_CLIENT,
+                                 CHILDID_SELF, properties.data(),
+                                 static_cast<int>(properties.size()));
+  }
 }
 
 TTTOOLINFOW MainWindow::ResultTool() {
   TTTOOLINFOW tool{};
   tool.cbSize = sizeof(tool);
   tool.hwnd = window_;
-  tool.uId = reinterpret_cast<UINT_PTR>(Control(kResultBox));
+  tool.uId = reinterpret_cast<UINT_PTR>(Control("txtResult"));
   tool.lpszText = tooltip_text_.data();
   return tool;
 }
 
-void MainWindow::DeleteFonts() {
-  for (HFONT& font : fonts_) {
-    if (font != nullptr) DeleteObject(font);
-    font = nullptr;
-  }
-}
-
 void MainWindow::Layout(int dpi) {
-  DeleteFonts();
-  for (std::size_t i = 0; i < kFontSizes.size(); ++i) fonts_[i] = DesignFont(kFontSizes[i], dpi);
-  SendMessageW(window_, WM_SETFONT, reinterpret_cast<WPARAM>(fonts_[0]), FALSE);
-  for (const ControlPlace& place : kControls) {
-    const RECT rect = PlaceAt(place, dpi);
-    const HWND control = Control(place.id);
-    SetWindowPos(control, nullptr, rect.left, rect.top, rect.right - rect.left,
-                 rect.bottom - rect.top, SWP_NOZORDER | SWP_NOACTIVATE);
-    for (std::size_t i = 0; i < kFontSizes.size(); ++i) {
-      if (kFontSizes[i] == place.hundredths_of_point) {
-        SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(fonts_[i]), TRUE);
-      }
-    }
+  dpi_ = dpi;
+  for (std::size_t i = 0; i < form::kControls.size(); ++i) {
+    const form::Control& control = form::kControls[i];
+    fonts_[i] = DesignFont(control.font_hundredths, dpi);
+    const form::Rect rect = form::ClientPixels(control, dpi);
+    const HWND handle = GetDlgItem(window_, ControlId(control));
+    SetWindowPos(handle, nullptr, rect.left, rect.top, rect.width, rect.height,
+                 SWP_NOZORDER | SWP_NOACTIVATE);
+    SendMessageW(handle, WM_SETFONT, reinterpret_cast<WPARAM>(fonts_[i].get()), TRUE);
   }
-  SendMessageW(tooltip_, TTM_SETMAXTIPWIDTH, 0, Pixels(kTooltipWidthTwips, dpi));
+  // The frame, last in the table, has the window's own font.
+  SendMessageW(window_, WM_SETFONT, reinterpret_cast<WPARAM>(fonts_.back().get()), FALSE);
+  SendMessageW(tooltip_, TTM_SETMAXTIPWIDTH, 0, form::Pixels(kTooltipWidthTwips, dpi));
 
-  RECT frame{0, 0, Pixels(kClientWidth, dpi), Pixels(kClientHeight, dpi)};
+  RECT frame{0, 0, form::Pixels(form::kClientWidth, dpi), form::Pixels(form::kClientHeight, dpi)};
   AdjustWindowRectExForDpi(&frame, kStyle, FALSE, kExtendedStyle, static_cast<UINT>(dpi));
   SetWindowPos(window_, nullptr, 0, 0, frame.right - frame.left, frame.bottom - frame.top,
                SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void MainWindow::Go() {
-  const std::string n_text = TextOf(Control(kNBox));
-  const std::string k_text = TextOf(Control(kKBox));
-  const NumberSeparators separators = UserSeparators();
-  std::string shown = GoCommand(n_text, k_text, separators);
-  SetWindowTextW(Control(kResultBox), WideFromUtf8(shown).c_str());
-  SetTooltip(WideFromUtf8(FailureReason(n_text, k_text, separators, sentences_)));
-  last_go_ = LastGo{n_text, k_text, separators, std::move(shown)};
+  const form::GoResult result =
+      session_.Go(TextOf(Control("txtN")), TextOf(Control("txtK")), UserSeparators());
+  const HWND box = Control("txtResult");
+  writing_result_ = true;
+  SetWindowTextW(box, WideFromUtf8(result.box_text).c_str());
+  writing_result_ = false;
+  SetTooltip(result.reason);
+  // The focus stays where it was (on Go, or in a box after Enter): a screen reader hears the
+  // new result as the change of a live region, and an MSAA client as the box's new value.
+  NotifyWinEvent(EVENT_OBJECT_VALUECHANGE, box, OBJID_CLIENT, CHILDID_SELF);
+  NotifyWinEvent(EVENT_OBJECT_LIVEREGIONCHANGED, box, OBJID_CLIENT, CHILDID_SELF);
+  steps_.Update(session_.StepsText());
 }
 
-bool MainWindow::CanExplain() const {
-  return last_go_ && TextOf(Control(kResultBox)) == last_go_->shown;
-}
-
-void MainWindow::SetTooltip(std::wstring text) {
-  tooltip_text_ = std::move(text);
+void MainWindow::SetTooltip(const std::string& text) {
+  tooltip_text_ = WideFromUtf8(text);
   TTTOOLINFOW tool = ResultTool();
   SendMessageW(tooltip_, TTM_UPDATETIPTEXTW, 0, reinterpret_cast<LPARAM>(&tool));
 }
 
+// Puts text on the open clipboard as Unicode text.
+void PutOnClipboard(const std::wstring& text) {
+  const std::size_t bytes = (text.size() + 1) * sizeof(wchar_t);
+  OwnedMemory memory(GlobalAlloc(GMEM_MOVEABLE, bytes));
+  if (!memory) return;
+  void* target = GlobalLock(memory.get());
+  if (target == nullptr) return;
+  CopyMemory(target, text.c_str(), bytes);
+  GlobalUnlock(memory.get());
+  // Once set, the memory is the clipboard's.
+  if (SetClipboardData(CF_UNICODETEXT, memory.get()) != nullptr) {
+    static_cast<void>(memory.release());
+  }
+}
+
 void MainWindow::CopyPlainNumber() {
-  const auto plain = PlainNumber(TextOf(Control(kResultBox)), UserSeparators());
+  const auto plain = form::Session::PlainNumber(TextOf(Control("txtResult")), UserSeparators());
   if (!plain || !OpenClipboard(window_)) return;
   EmptyClipboard();
-  const std::wstring text = WideFromUtf8(*plain);
-  const std::size_t bytes = (text.size() + 1) * sizeof(wchar_t);
-  if (HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, bytes)) {
-    CopyMemory(GlobalLock(memory), text.c_str(), bytes);
-    GlobalUnlock(memory);
-    if (SetClipboardData(CF_UNICODETEXT, memory) == nullptr) GlobalFree(memory);
-  }
+  PutOnClipboard(WideFromUtf8(*plain));
   CloseClipboard();
 }
 
 void MainWindow::ShowResultMenu(LPARAM screen_point) {
-  const HWND box = Control(kResultBox);
+  const HWND box = Control("txtResult");
   SetFocus(box);
   POINT at{GET_X_LPARAM(screen_point), GET_Y_LPARAM(screen_point)};
   if (screen_point == -1) {  // From the keyboard: under the box's top-left corner.
@@ -198,13 +251,12 @@ void MainWindow::ShowResultMenu(LPARAM screen_point) {
     GetWindowRect(box, &rect);
     at = {rect.left, rect.bottom};
   }
-  const HMENU menu = CreateResultMenu(window_);
-  TrackPopupMenu(menu, TPM_LEFTALIGN | TPM_RIGHTBUTTON, at.x, at.y, 0, window_, nullptr);
-  DestroyMenu(menu);
+  const OwnedMenu menu(CreateResultMenu(window_));
+  TrackPopupMenu(menu.get(), TPM_LEFTALIGN | TPM_RIGHTBUTTON, at.x, at.y, 0, window_, nullptr);
 }
 
 void MainWindow::Command(int id) {
-  const HWND box = Control(kResultBox);
+  const HWND box = Control("txtResult");
   switch (id) {
     case kUndo:
       SendMessageW(box, WM_UNDO, 0, 0);
@@ -228,9 +280,8 @@ void MainWindow::Command(int id) {
       CopyPlainNumber();
       break;
     case kShowSteps:
-      if (CanExplain()) {
-        ShowSteps(window_, ExplainText(last_go_->n_text, last_go_->k_text, last_go_->separators,
-                                       sentences_));
+      if (session_.CanShowSteps()) {
+        steps_.Show(window_, session_.StepsText(), session_.StepsReason(), dpi_);
       }
       break;
     default:
@@ -243,17 +294,18 @@ LRESULT MainWindow::Handle(HWND window, UINT message, WPARAM w_param, LPARAM l_p
     case WM_COMMAND:
       // IDOK is Enter in any box, through IsDialogMessageW.
       if (LOWORD(w_param) == IDOK ||
-          (LOWORD(w_param) == kGoButton && HIWORD(w_param) == BN_CLICKED)) {
+          (LOWORD(w_param) == ControlId(form::Find("cmdGo")) && HIWORD(w_param) == BN_CLICKED)) {
         Go();
-      } else if (LOWORD(w_param) == kResultBox && HIWORD(w_param) == EN_CHANGE) {
-        // An edited result is no longer the one the tooltip explains; Go sets it again.
-        SetTooltip({});
+      } else if (LOWORD(w_param) == ControlId(form::Find("txtResult")) &&
+                 HIWORD(w_param) == EN_CHANGE && !writing_result_) {
+        session_.ResultEdited();
+        SetTooltip(session_.Reason());
       } else if (HIWORD(w_param) == 0 && l_param == 0) {
         Command(LOWORD(w_param));
       }
       return 0;
     case WM_CONTEXTMENU:
-      if (reinterpret_cast<HWND>(w_param) == Control(kResultBox)) ShowResultMenu(l_param);
+      if (reinterpret_cast<HWND>(w_param) == Control("txtResult")) ShowResultMenu(l_param);
       return 0;
     case WM_ACTIVATE:
       // Back to the control that had the focus, the result box at first, as a dialog does.
@@ -273,6 +325,7 @@ LRESULT MainWindow::Handle(HWND window, UINT message, WPARAM w_param, LPARAM l_p
       return 0;
     }
     case WM_DESTROY:
+      ClearAnnotations();
       PostQuitMessage(0);
       return 0;
     default:
@@ -326,30 +379,43 @@ HWND CreateMainWindow(HINSTANCE instance) {
   RegisterClassExW(&window_class);  // Fails harmlessly when the class exists.
 
   // An owned window has no taskbar button; the owner is never shown.
-  const HWND owner =
-      CreateWindowExW(0, L"STATIC", L"", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr, instance, nullptr);
-  if (owner == nullptr) return nullptr;
-  auto state = std::make_unique<MainWindow>(owner, LoadedSentences(instance));
-  const HWND window = CreateWindowExW(kExtendedStyle, kClassName, L"MORVANE", kStyle, CW_USEDEFAULT,
-                                      CW_USEDEFAULT, 0, 0, owner, nullptr, instance, state.get());
+  OwnedWindow owner(CreateWindowExW(0, L"STATIC", L"", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr,
+                                    instance, nullptr));
+  if (!owner) return nullptr;
+  const HWND owner_handle = owner.get();
+  auto state = std::make_unique<MainWindow>(std::move(owner), LoadedSentences(instance));
+  const HWND window =
+      CreateWindowExW(kExtendedStyle, kClassName, L"MORVANE", kStyle, CW_USEDEFAULT, CW_USEDEFAULT,
+                      0, 0, owner_handle, nullptr, instance, state.get());
   if (window == nullptr) return nullptr;  // WM_NCDESTROY already deleted the state.
   static_cast<void>(state.release());     // Deleted at WM_NCDESTROY.
   Centre(window);
   return window;
 }
 
+int ControlId(const form::Control& control) {
+  return kFirstControl + static_cast<int>(&control - form::kControls.data());
+}
+
+bool ShowRunningWindow() {
+  const HWND running = FindWindowW(kClassName, nullptr);
+  if (running == nullptr) return false;
+  if (IsIconic(running)) ShowWindow(running, SW_RESTORE);
+  SetForegroundWindow(running);
+  return true;
+}
+
 HMENU CreateResultMenu(HWND main_window) {
-  const HWND box = GetDlgItem(main_window, kResultBox);
+  const HWND box = GetDlgItem(main_window, ControlId(form::Find("txtResult")));
   const HINSTANCE instance = GetWindowInstance(main_window);
   DWORD start = 0;
   DWORD end = 0;
   SendMessageW(box, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
   const bool selected = start != end;
   const bool editable = (GetWindowLongW(box, GWL_STYLE) & ES_READONLY) == 0;
-  const bool result = PlainNumber(TextOf(box), UserSeparators()).has_value();
   const auto* self =
       reinterpret_cast<const MainWindow*>(GetWindowLongPtrW(main_window, GWLP_USERDATA));
-  const bool explainable = self != nullptr && self->CanExplain();
+  const bool explainable = self != nullptr && self->Session().CanShowSteps();
 
   struct Item {
     MenuCommand command;
@@ -362,7 +428,7 @@ HMENU CreateResultMenu(HWND main_window) {
       {kPaste, editable && IsClipboardFormatAvailable(CF_UNICODETEXT) != 0},
       {kDelete, editable && selected},
       {kSelectAll, GetWindowTextLengthW(box) > 0},
-      {kCopyPlainNumber, result},
+      {kCopyPlainNumber, form::Session::CanCopyPlainNumber(TextOf(box), UserSeparators())},
       {kShowSteps, explainable},
   }};
   const HMENU menu = CreatePopupMenu();

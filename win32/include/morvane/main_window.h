@@ -5,18 +5,14 @@
 
 #include <windows.h>
 
+#include "morvane/form_layout.h"
+
 namespace morvane::win32 {
 
-// The controls' identifiers, in tab order; the frame and the labels take no focus.
-enum ControlId : int {
-  kResultBox = 101,
-  kGoButton = 102,
-  kKBox = 103,
-  kNBox = 104,
-  kKLabel = 105,
-  kNLabel = 106,
-  kFrame = 107,
-};
+// The identifier of each control of form::kControls, which the window creates in the table's
+// order: kFirstControl plus its place in the table.
+inline constexpr int kFirstControl = 101;
+int ControlId(const form::Control& control);
 
 // The commands of the result box's menu; each command's text is the string with its number in
 // the resource script, in the user's language. kStepsTitle is the caption of the steps window.
@@ -32,17 +28,23 @@ enum MenuCommand : int {
   kStepsTitle = 209,
 };
 
-// Creates the window, hidden, centred on its screen, with "20", "10" and an empty result. It
-// stays out of the taskbar through an owner window of its own, which it destroys with itself.
-// Go (click, Space on the button, Enter in any box through IsDialogMessageW) sets the result
-// box to GoCommand(N, K) with the user's separators of that moment, and the box's tooltip to
-// FailureReason, empty unless the box shows "Error". Closing it posts WM_QUIT.
+// Creates the window, hidden, centred on its screen, with the controls, texts and names of
+// form::kControls. It stays out of the taskbar through an owner window of its own, which it
+// destroys with itself. Its rules are form::Session's: Go (click, Space on the button, Enter in
+// any box through IsDialogMessageW) reads N and K with the user's separators of that moment,
+// sets the result box and its tooltip, tells screen readers that the result box's value changed
+// and shows the new steps in an open Steps window; typing into the result box drops the tooltip
+// and the Go that Show Steps explains. Closing it posts WM_QUIT.
 // Returns nullptr when the window cannot be created.
 HWND CreateMainWindow(HINSTANCE instance);
 
+// Brings the window of a Morvane already running on this desktop to the front, restored if it
+// was minimised, and says whether there was one: a second start shows the first window rather
+// than a second one exactly over it.
+bool ShowRunningWindow();
+
 // The result box's context menu as it would open now: the edit commands, then Copy Plain Number
-// (greyed unless the box holds a result) and Show Steps (greyed until a Go, and once the box
-// no longer shows that Go's result). The caller destroys it.
+// and Show Steps, each greyed unless form::Session offers it. The caller destroys it.
 HMENU CreateResultMenu(HWND main_window);
 
 }  // namespace morvane::win32
