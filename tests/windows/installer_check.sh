@@ -11,6 +11,14 @@ folder="$drive_c/MorvaneTest"
 key='HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\Morvane'
 menu_entry="$drive_c/ProgramData/Microsoft/Windows/Start Menu/Programs/Morvane.lnk"
 fail() { echo "FAIL: $*" >&2; exit 1; }
+# Wine writes menu entries, .menu files and icons for Start-menu shortcuts into the home folder
+# unless winemenubuilder is disabled (WINEDLLOVERRIDES): here it gets a home of its own inside
+# the build folder, which must stay without them.
+export HOME="$WINEPREFIX-home"
+unset XDG_DATA_HOME XDG_CONFIG_HOME
+rm -rf "$HOME" && mkdir -p "$HOME"
+desktop_files=(.local/share/applications/wine .config/menus .local/share/icons
+  .local/share/desktop-directories)
 
 # Wine's services start with the first program and keep its output open: start them apart.
 wine cmd /c exit 0 </dev/null >/dev/null 2>&1
@@ -32,4 +40,7 @@ done
 [ ! -e "$menu_entry" ] || fail "Start-menu entry left after uninstall"
 ! wine reg query "$key" >/dev/null 2>&1 || fail "uninstall key left"
 rm -rf "$folder"
+for file in "${desktop_files[@]}"; do
+  [ ! -e "$HOME/$file" ] || fail "Wine wrote $file into the home folder"
+done
 echo "installed and uninstalled"
