@@ -17,6 +17,27 @@ bool LooksLikeOption(std::string_view argument) {
   return !CanFollowSign(argument[1]);
 }
 
+// What differs on Windows: where the separators come from, the console, and "/?", which
+// Windows programs answer with their help.
+#if defined(_WIN32)
+constexpr bool kWindowsHelp = true;
+constexpr std::string_view kSeparatorsSource = R"(The output's separators are the decimal symbol and
+the digit grouping symbol of the Regional settings.
+
+At a console the output is written as the console's own characters, whatever
+its code page; into a file or a pipe it is UTF-8. Typed lines end with Ctrl+Z
+then Enter.
+)";
+constexpr std::string_view kHelpOption = "  -h, --help, /?  ";
+#else
+constexpr bool kWindowsHelp = false;
+constexpr std::string_view kSeparatorsSource =
+    R"(The output's separators follow LC_ALL, LC_NUMERIC or
+LANG.
+)";
+constexpr std::string_view kHelpOption = "  -h, --help      ";
+#endif
+
 }  // namespace
 
 CliOptions ParseCliArguments(std::span<const std::string_view> arguments) {
@@ -25,7 +46,7 @@ CliOptions ParseCliArguments(std::span<const std::string_view> arguments) {
   bool options_ended = false;
   bool explain = false;
   for (const std::string_view argument : arguments) {
-    if (options_ended || !LooksLikeOption(argument)) {
+    if (options_ended || (!LooksLikeOption(argument) && !(kWindowsHelp && argument == "/?"))) {
       operands.push_back(argument);
     } else if (argument == "--") {
       options_ended = true;
@@ -35,7 +56,7 @@ CliOptions ParseCliArguments(std::span<const std::string_view> arguments) {
       options.strict = true;
     } else if (argument == "--explain") {
       explain = true;
-    } else if (argument == "--help" || argument == "-h") {
+    } else if (argument == "--help" || argument == "-h" || (kWindowsHelp && argument == "/?")) {
       return CliOptions{.action = CliAction::kShowHelp};
     } else if (argument == "--version") {
       return CliOptions{.action = CliAction::kShowVersion};
@@ -79,13 +100,14 @@ then the count rounded to a whole number with its thousands grouped, or "Error"
 when the calculation fails. With no operands, each line of standard input holds
 N and K separated by a tab and gets one line of output, in order; a line
 without a tab is reported on standard error and gets an empty output line.
+A UTF-8 byte-order mark at the start of the input is skipped; UTF-16 input is
+refused.
 
 N and K are read as the window reads its boxes, at most 4096 bytes of each: see
 READING AND ROUNDING in morvane-cli(1), or docs/reading-and-rounding.md.
 An argument that begins with "-" and a digit, "." or a blank is a number, so
-"morvane-cli -5 3" works. The output's separators follow LC_ALL, LC_NUMERIC or
-LANG.
-
+"morvane-cli -5 3" works. )" +
+         std::string(kSeparatorsSource) + R"(
 Options:
       --raw       print the count itself: all its decimals, "." as the decimal
                     point and no grouping, whatever the locale
@@ -98,13 +120,15 @@ Options:
                     line names the step and the operation that failed. It
                     needs N and K as operands, and cannot be combined with
                     --raw
-  -h, --help      display this help and exit
+)" + std::string(kHelpOption) +
+         R"(display this help and exit
       --version   output version information and exit
       --          end the options; every later argument is an operand
 
 Exit status:
  0  if OK; "Error" is a result, not a failure
- 1  if an input line had no tab, or --strict rejected an N or K
+ 1  if an input line had no tab, the input was UTF-16, or --strict rejected an
+      N or K
  2  if the command line was wrong
  3  if reading or writing failed, or memory ran out
 

@@ -13,6 +13,7 @@
 #include "morvane/field_check.h"
 #include "morvane/go_command.h"
 #include "morvane/line_processor.h"
+#include "morvane/utf8_input.h"
 #include "morvane/version.h"
 
 namespace morvane {
@@ -92,8 +93,9 @@ int Run(const CliOptions& options, const CliContext& context, const NumberSepara
     case CliAction::kCountLines: {
       const LineHandler handler = [&](std::string_view n_text, std::string_view k_text,
                                       std::string& out) { out += result(n_text, k_text); };
+      Utf8Input input(context.input);
       const LineReport report =
-          ProcessLines(context.input, context.output, context.errors, handler,
+          ProcessLines(input, context.output, context.errors, handler,
                        {.flush_each_line = context.interactive_output,
                         .threads = context.threads,
                         .check = options.strict ? LineCheck(ComplainAboutLine) : LineCheck(),
@@ -115,6 +117,9 @@ int RunCli(std::span<const std::string_view> arguments, const CliContext& contex
     Report(context.errors, error.what());
     Report(context.errors, "try 'morvane-cli --help' for more information");
     return kExitUsage;
+  } catch (const Utf16InputError& error) {
+    Report(context.errors, error.what());
+    return kExitBadInput;
   } catch (const IoError& error) {
     if (!error.quiet()) Report(context.errors, error.what());
     return kExitIo;

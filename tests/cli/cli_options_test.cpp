@@ -84,6 +84,8 @@ const std::vector<ParseCase> kParseCases = {
     {"HelpWinsOverLaterUnknownOption", {"--help", "--bogus"}, kHelp},
     {"FirstOfHelpAndVersionWins", {"--version", "--help"}, kVersion},
     {"HelpAfterDashesIsOperand", {"--", "--help", "1"}, One("--help", "1")},
+    // Windows programs answer "/?" with their help; here it is an operand like any other.
+    {"SlashQuestionIsAnOperand", {"/?", "1"}, One("/?", "1")},
     {"UnknownLongOption", {"--rawer", "1", "2"}, std::nullopt, "unknown option '--rawer'"},
     {"UnknownShortOption", {"-x"}, std::nullopt, "unknown option '-x'"},
     {"MinusLetterIsNoNumber", {"-e5", "1"}, std::nullopt, "unknown option '-e5'"},

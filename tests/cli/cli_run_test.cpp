@@ -17,6 +17,7 @@
 namespace morvane {
 namespace {
 
+using namespace std::string_literals;
 using testing_streams::FailingSink;
 using testing_streams::StringSink;
 using testing_streams::StringSource;
@@ -24,6 +25,9 @@ using testing_streams::StringSource;
 const NumberSeparators kCommaGroups{.decimal = ".", .thousands = ","};
 const NumberSeparators kPeriodGroups{.decimal = ",", .thousands = "."};
 
+const std::string kUtf16 =
+    "morvane-cli: standard input is UTF-16 text; give it as UTF-8 (in Notepad: Save As, Encoding "
+    "UTF-8)\n";
 const std::string kUsageHint = "morvane-cli: try 'morvane-cli --help' for more information\n";
 
 struct RunCase {
@@ -41,24 +45,27 @@ struct RunCase {
 
 class RunCliTest : public testing::TestWithParam<RunCase> {};
 
+// Each case is read whole and byte by byte, as a terminal may hand input over.
 TEST_P(RunCliTest, WritesResultsAndExitStatus) {
   const RunCase& c = GetParam();
-  StringSource input(c.input);
-  StringSink output;
-  StringSink errors;
-  EXPECT_EQ(RunCli(c.arguments,
-                   {.input = input,
-                    .output = output,
-                    .errors = errors,
-                    .interactive_output = c.interactive,
-                    .threads = 2},
-                   c.separators),
-            c.status);
-  EXPECT_EQ(output.text(), c.output);
-  if (c.writes != 0) {
-    EXPECT_EQ(output.writes(), c.writes);
+  for (const std::size_t chunk : {std::string::npos, std::size_t{1}}) {
+    StringSource input(c.input, chunk);
+    StringSink output;
+    StringSink errors;
+    EXPECT_EQ(RunCli(c.arguments,
+                     {.input = input,
+                      .output = output,
+                      .errors = errors,
+                      .interactive_output = c.interactive,
+                      .threads = 2},
+                     c.separators),
+              c.status);
+    EXPECT_EQ(output.text(), c.output) << "read size " << chunk;
+    if (c.writes != 0 && chunk == std::string::npos) {
+      EXPECT_EQ(output.writes(), c.writes);
+    }
+    EXPECT_EQ(errors.text(), c.errors);
   }
-  EXPECT_EQ(errors.text(), c.errors);
 }
 
 // K texts around the 4,096 bytes a box holds: the blanks of the first are skipped, the "10"
@@ -93,6 +100,33 @@ const std::vector<RunCase> kRunCases = {
      " 184,756\n 32,247,603,683,100\nError\n 8\n",
      "",
      kExitSuccess},
+    {"ByteOrderMarkSkipped",
+     {},
+     "\xEF\xBB\xBF"
+     "20\t10\n\xEF\xBB\xBF"
+     "5\t2\n",
+     kCommaGroups,
+     " 184,756\n 0\n",
+     "",
+     kExitSuccess},
+    {"Utf16Refused",
+     {},
+     "\xFF\xFE"
+     "2\0\t\0"
+     "1\0\n\0"s,
+     kCommaGroups,
+     "",
+     kUtf16,
+     kExitBadInput},
+    {"Utf16WithoutMarkRefused",
+     {},
+     "\0"
+     "2\0\t\0"
+     "1\0\n"s,
+     kCommaGroups,
+     "",
+     kUtf16,
+     kExitBadInput},
     {"LinesInOneBlock",
      {},
      "20\t10\n5\t10\n",

@@ -2,9 +2,10 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 """morvane-cli.exe under Wine against the Linux morvane-cli: the same output, errors and exit
 status on one generated corpus, through standard input (sent to Windows with CR LF line ends),
-with --raw and --strict, in English and German, on every morvane-cli fuzzing corpus file, and
-for operands (non-ASCII ones too), --explain and the options. Windows' output lines must end
-in CR LF. Wine reads its arguments in the Unix locale's character set, so the English runs use
+with --raw and --strict, in English and German, on every morvane-cli fuzzing corpus file, on
+marked and UTF-16 input, and for operands (non-ASCII ones too), --explain and the options;
+with no digit grouping symbol, no grouping. Windows' output lines must end in CR LF, and its
+help names the Regional settings. Wine reads its arguments in the Unix locale's character set, so the English runs use
 C.UTF-8, which Wine takes for English (United States).
 
 Usage: cli_matches_linux.py WINE MORVANE_CLI_EXE LINUX_MORVANE_CLI FUZZ_CORPUS_DIR"""
@@ -58,7 +59,15 @@ subprocess.run([wine, "cmd", "/c", "exit", "0"], stdin=subprocess.DEVNULL,
                stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL, check=False)
 
 
-def compare(name, args, lines_or_bytes, locale="C.UTF-8", windows_locale="C.UTF-8"):
+def regional(thousands, decimal):
+    """Sets the prefix's digit grouping and decimal symbols."""
+    for name, value in (("sThousand", thousands), ("sDecimal", decimal)):
+        subprocess.run([wine, "reg", "add", r"HKCU\Control Panel\International", "/v", name, "/d",
+                        value, "/f"], capture_output=True, check=True,
+                       env=dict(os.environ, LC_ALL="C.UTF-8"))
+
+
+def compare(name, args, lines_or_bytes, locale="C.UTF-8"):
     global compared
     if isinstance(lines_or_bytes, list):
         linux_input = "".join(line + "\n" for line in lines_or_bytes).encode()
@@ -68,7 +77,7 @@ def compare(name, args, lines_or_bytes, locale="C.UTF-8", windows_locale="C.UTF-
         linux_input = windows_input = lines_or_bytes
         count = max(1, lines_or_bytes.count(b"\n"))
     linux = run(linux_cli, args, linux_input, locale)
-    windows = run(windows_cli, args, windows_input, windows_locale)
+    windows = run(windows_cli, args, windows_input, "C.UTF-8")
     for stream in ("stdout", "stderr"):
         text = getattr(windows, stream)
         if text.replace(b"\r\n", b"").count(b"\n"):
@@ -89,7 +98,20 @@ lines = corpus_lines()
 compare("lines", [], lines)
 compare("raw lines", ["--raw"], lines)
 compare("strict lines", ["--strict"], lines)
-compare("German lines", [], lines[:5000], "de_DE.UTF-8", "de_DE.UTF-8")
+# The German separators are set in the Regional settings rather than through the locale, whose
+# change Wine answers by resetting the settings for every program of the prefix.
+try:
+    regional(".", ",")
+    compare("German lines", [], lines[:5000], "de_DE.UTF-8")
+    regional("", ".")
+    empty_grouping = run(windows_cli, ["20", "10"], b"", "C.UTF-8")
+    if empty_grouping.stdout != b" 184756\r\n":
+        failures.append("no grouping symbol: %r" % empty_grouping.stdout)
+finally:
+    # English (United States), which the other tests expect, whatever this run found.
+    regional(",", ".")
+compare("byte-order mark", [], b"\xef\xbb\xbf20\t10\n")
+compare("UTF-16", [], "20\t10\r\n".encode("utf-16"))
 for f in sorted((corpus_dir / "cli_lines").iterdir()):
     compare("corpus " + f.name, ["--raw"] if "raw" in f.name else [], f.read_bytes())
 for args in (["20", "10"], ["-5", "3"], ["--", "-5", "3"], ["--raw", "5", "2.5"],
@@ -97,8 +119,12 @@ for args in (["20", "10"], ["-5", "3"], ["--", "-5", "3"], ["--raw", "5", "2.5"]
              ["--explain", "5", "2.5"], ["--explain", "20 apples", "1e3"],
              ["--explain", "32767", "32767"], ["--explain", "abc", ""], ["--explain"],
              ["--explain", "\u00fc20", "\u00e9\u20ac"], ["--strict", "20\u00a0", "3"],
-             ["--version"], ["--help"], ["-h"], ["--bogus"], ["1"], ["1", "2", "3"]):
+             ["--version"], ["--bogus"], ["1"], ["1", "2", "3"]):
     compare(" ".join(args), args, b"")
+# The help names the Regional settings, and "/?" asks for it too.
+helps = [run(windows_cli, [option], b"", "C.UTF-8").stdout for option in ("--help", "-h", "/?")]
+if len(set(helps)) != 1 or b"Regional settings" not in helps[0] or b"LC_NUMERIC" in helps[0]:
+    failures.append("help on Windows: %r" % helps[0][:80])
 
 for failure in failures[:20]:
     print(failure)

@@ -25,6 +25,14 @@ uninstall() { wine 'C:\MorvaneTest\uninstall.exe' /S '_?=C:\MorvaneTest'; }
 contents=$(python3 -c 'import sys, zipfile; print(*sorted(zipfile.ZipFile(sys.argv[1]).namelist()))' \
   "$archive")
 [ "$contents" = "LICENSE.txt README.txt morvane-cli.exe morvane.exe" ] || fail "zip holds $contents"
+# Wine writes menu entries, .menu files and icons for Start-menu shortcuts into the home folder
+# unless winemenubuilder is disabled (WINEDLLOVERRIDES): here it gets a home of its own inside
+# the build folder, which must stay without them.
+export HOME="$WINEPREFIX-home"
+unset XDG_DATA_HOME XDG_CONFIG_HOME
+rm -rf "$HOME" && mkdir -p "$HOME"
+desktop_files=(.local/share/applications/wine .config/menus .local/share/icons
+  .local/share/desktop-directories)
 
 # Wine's services start with the first program and keep its output open: start them apart.
 wine cmd /c exit 0 </dev/null >/dev/null 2>&1
@@ -75,4 +83,7 @@ done
 [ "$(user_path)" = 'C:\Keep' ] || fail "PATH after uninstall: $(user_path)"
 wine reg delete 'HKCU\Environment' /v Path /f >/dev/null
 rm -rf "$folder"
+for file in "${desktop_files[@]}"; do
+  [ ! -e "$HOME/$file" ] || fail "Wine wrote $file into the home folder"
+done
 echo "installed, reinstalled, refused while running and uninstalled"

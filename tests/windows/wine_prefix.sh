@@ -5,7 +5,9 @@
 # when its server starts, so the key goes in with the prefix's server stopped. Leaves no server
 # running.
 set -euo pipefail
-export WINEPREFIX=${1:-$WINEPREFIX} WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+# No menu entries, icons or file associations in the home folder: winemenubuilder is disabled.
+export WINEPREFIX=${1:-$WINEPREFIX} WINEDEBUG=-all \
+  WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
 # A server left running in the old prefix would outlive it, serving a deleted folder.
 if [ -d "$WINEPREFIX" ]; then wineserver -k 2>/dev/null || true; fi
 rm -rf "$WINEPREFIX"

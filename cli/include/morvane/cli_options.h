@@ -45,6 +45,8 @@ class UsageError : public std::runtime_error {
 // begins with "-" is an option unless it is "-" alone or its second character is a digit, "."
 // or a blank (space, tab, line feed, vertical tab, form feed, carriage return): those are
 // numbers, as Val reads them. After "--" every argument is an operand.
+// On Windows "/?" asks for the help too, as it does of Windows' own programs; elsewhere it is
+// an operand, as any argument that does not begin with "-".
 // Raises UsageError for an unknown option, for an operand count other than 0 or 2, and for
 // --explain without operands.
 // Examples: {"20", "10"} counts one; {"--raw", "-5", "3"} counts one, raw, with N "-5";

@@ -34,7 +34,8 @@ struct CliContext {
 // quietly with kExitIo. Running out of memory, or any other failure of the system, ends the run
 // with a one-line report and kExitIo; where no thread can be started, lines are computed on the
 // calling thread. Raises nothing.
-// Every N and K is read as FieldAsBox cuts it; lines are read in bounded memory.
+// Every N and K is read as FieldAsBox cuts it; lines are read in bounded memory, through
+// Utf8Input: UTF-16 input is reported, with nothing written to output, and kExitBadInput.
 // Example: {"20", "10"} writes " 184,756\n" (separators "." and ",") and returns kExitSuccess;
 // {"-x"} writes "morvane-cli: unknown option '-x'" and a hint to errors, and returns kExitUsage.
 int RunCli(std::span<const std::string_view> arguments, const CliContext& context,
