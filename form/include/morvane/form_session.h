@@ -27,7 +27,8 @@ class Session {
 
   // A Go: the N and K texts and the separators of this moment in; the result box's text
   // (GoCommand) and the tooltip's reason (FailureReason) out. With "." and ",": ("20", "10")
-  // gives {" 184,756", ""}; ("49", "24") gives "Error" and "Step 24 of 24, the product: ...".
+  // gives {" 184,756", ""}; ("49", "24") gives "Error" and "Step 24 of 24 computes the
+  // product: ...".
   // It becomes the last Go, the one Show Steps explains, whatever the boxes hold later.
   GoResult Go(std::string n_text, std::string k_text, const NumberSeparators& separators);
 
