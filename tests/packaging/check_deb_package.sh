@@ -4,16 +4,11 @@
 # and checks its control fields, the files it installs, that lintian finds nothing to warn
 # about, and that the unpacked morvane-cli runs.
 # Usage: check_deb_package.sh BUILD_DIR APP_ID VERSION
-set -euo pipefail
+# shellcheck source=check_common.sh
+source "$(dirname "${BASH_SOURCE[0]}")/check_common.sh"
 build=$1
 app_id=$2
 version=$3
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
-fail() {
-  echo "FAIL: $*" >&2
-  exit 1
-}
 
 cpack -G DEB --config "$build/CPackConfig.cmake" -B "$work" >"$work/cpack.log" 2>&1 ||
   fail "cpack failed: $(cat "$work/cpack.log")"

@@ -3,12 +3,9 @@
 # Checks the committed program icon: the PNG is 48 x 48 RGB without alpha, and the ICO holds
 # exactly that one 48 x 48 24-bit image with an AND mask that leaves every pixel opaque.
 # Usage: check_icon_files.sh PATH/TO/<id>   (without .png/.ico)
-set -euo pipefail
+# shellcheck source=check_common.sh
+source "$(dirname "${BASH_SOURCE[0]}")/check_common.sh"
 base=$1
-fail() {
-  echo "FAIL: $*" >&2
-  exit 1
-}
 
 png_type=$(file -b "$base.png")
 [[ $png_type == "PNG image data, 48 x 48, 8-bit/color RGB,"* ]] ||

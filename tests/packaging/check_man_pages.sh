@@ -3,16 +3,11 @@
 # Renders both manual pages with man, which must say nothing on standard error, and checks that
 # morvane-cli's --help, its manual page and its bash completion name the same options.
 # Usage: check_man_pages.sh PATH/TO/morvane-cli MAN_DIR COMPLETION_FILE
-set -euo pipefail
+# shellcheck source=check_common.sh
+source "$(dirname "${BASH_SOURCE[0]}")/check_common.sh"
 cli=$1
 man_dir=$2
 completion=$3
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
-fail() {
-  echo "FAIL: $*" >&2
-  exit 1
-}
 
 for page in morvane morvane-cli; do
   MANWIDTH=80 LC_ALL=C.UTF-8 man -l "$man_dir/$page.1" >"$work/$page.txt" 2>"$work/$page.err" ||

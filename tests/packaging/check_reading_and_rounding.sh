@@ -4,16 +4,11 @@
 # what else says them in step: morvane-cli gives every result of its examples table, both
 # rendered manual pages say each of its paragraphs word for word, and --help points to it.
 # Usage: check_reading_and_rounding.sh PATH/TO/morvane-cli MAN_DIR DOC
-set -euo pipefail
+# shellcheck source=check_common.sh
+source "$(dirname "${BASH_SOURCE[0]}")/check_common.sh"
 cli=$1
 man_dir=$2
 doc=$3
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
-fail() {
-  echo "FAIL: $*" >&2
-  exit 1
-}
 
 # The examples: rows "| `N` | `K` | `RESULT` | why |"; the result keeps its leading space.
 # shellcheck disable=SC2016 # the backticks are Markdown's, matched literally
@@ -33,7 +28,7 @@ done < <(grep -E '^\| `' "$doc")
 # marks, one a line, with the signs man writes in ASCII in the C locale.
 # shellcheck disable=SC1112 # the typographic apostrophe is one of the signs replaced
 sed -n '/^## /,$p' "$doc" | grep -vE '^(#|\|)' |
-  sed -E 's/\*\*|`//g; s/−/-/g; s/±/+-/g; s/≤/<=/g; s/’/'"'"'/g' |
+  sed -E 's/\[([^]]*)\]\([^)]*\)/\1/g; s/\*\*|`//g; s/−/-/g; s/±/+-/g; s/≤/<=/g; s/’/'"'"'/g' |
   awk 'NF { printf "%s%s", (p ? " " : ""), $0; p = 1; next } p { print ""; p = 0 } END { if (p) print "" }' |
   tr -s ' ' >"$work/paragraphs"
 paragraphs=$(wc -l <"$work/paragraphs")

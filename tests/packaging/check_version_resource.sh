@@ -3,16 +3,11 @@
 # Compiles the Windows resource script with the MinGW resource compiler, as a .res and as a
 # COFF object, reads the .res back as text and checks the version record and the icon group.
 # Usage: check_version_resource.sh PATH/TO/morvane.rc MAJOR MINOR PATCH SHOWN_VERSION
-set -euo pipefail
+# shellcheck source=check_common.sh
+source "$(dirname "${BASH_SOURCE[0]}")/check_common.sh"
 rc=$1
 major=$2 minor=$3 patch=$4 shown=$5
 windres=x86_64-w64-mingw32-windres
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
-fail() {
-  echo "FAIL: $*" >&2
-  exit 1
-}
 
 # The host C preprocessor stands in for the MinGW compiler's: the script includes no headers.
 compile() { "$windres" --preprocessor=cpp -I "$(dirname "$rc")" -i "$rc" "$@"; }
