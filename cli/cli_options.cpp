@@ -29,6 +29,10 @@ its code page; into a file or a pipe it is UTF-8. Typed lines end with Ctrl+Z
 then Enter.
 )";
 constexpr std::string_view kHelpOption = "  -h, --help, /?  ";
+// Windows packages carry no manual page: the reading rules are read on the project's home.
+std::string ReadingRules() {
+  return "docs/reading-and-rounding.md at\n" + std::string(kHomepageUrl) + ".\n";
+}
 #else
 constexpr bool kWindowsHelp = false;
 constexpr std::string_view kSeparatorsSource =
@@ -36,6 +40,9 @@ constexpr std::string_view kSeparatorsSource =
 LANG.
 )";
 constexpr std::string_view kHelpOption = "  -h, --help      ";
+std::string ReadingRules() {
+  return "READING AND ROUNDING in morvane-cli(1), or docs/reading-and-rounding.md.\n";
+}
 #endif
 
 }  // namespace
@@ -104,8 +111,8 @@ A UTF-8 byte-order mark at the start of the input is skipped; UTF-16 input is
 refused.
 
 N and K are read as the window reads its boxes, at most 4096 bytes of each: see
-READING AND ROUNDING in morvane-cli(1), or docs/reading-and-rounding.md.
-An argument that begins with "-" and a digit, "." or a blank is a number, so
+)" + ReadingRules() +
+         R"(An argument that begins with "-" and a digit, "." or a blank is a number, so
 "morvane-cli -5 3" works. )" +
          std::string(kSeparatorsSource) + R"(
 Options:
