@@ -1,9 +1,10 @@
 #!/usr/bin/env python3
 # SPDX-License-Identifier: GPL-3.0-or-later
-"""Writes the page's window from the window's one table, as web/form_table.cpp prints it: the
+"""Writes the page's window from the window's one table, as form/form_table.cpp prints it: the
 caption (index.html, the manifest's name), the frame's controls in index.html (in the table's
 order, which is the tab order, each with its start text and accessible name), and their places,
-sizes and font sizes in page.css; and the table itself as JSON for the page's tests.
+sizes and font sizes, and the window's faces, in page.css; and the table itself as JSON for the
+page's tests.
 
 Usage: page_files.py NODE FORM_TABLE_JS TABLE_JSON OUT_DIR TEMPLATE...
   each TEMPLATE (NAME.in) written to OUT_DIR/NAME with @CAPTION@, @CONTROLS@ and @LAYOUT@
@@ -59,8 +60,9 @@ def main():
     controls = ['<div id="%s" role="group">' % frame["id"]]
     controls += [control_html(c, table, first_focus) for c in inside]
     controls.append("</div>")
-    layout = [":root { --client-width: %dpx; --window-font-size: %gpt; }"
-              % (table["client"][0], table["fontPoints"]),
+    faces = ", ".join([json.dumps(face) for face in table["faces"]] + ["sans-serif"])
+    layout = [":root { --client-width: %dpx; --window-font-size: %gpt; --face: %s; }"
+              % (table["client"][0], table["fontPoints"], faces),
               ".client { width: %dpx; height: %dpx; }" % tuple(table["client"]),
               rule("#" + frame["id"], frame["place"])]
     layout += [rule("#" + c["id"], c["place"], c["fontPoints"]) for c in inside]

@@ -38,7 +38,8 @@ constexpr LONG kPolite = 1;
 OwnedFont DesignFont(int hundredths_of_point, int dpi) {
   return OwnedFont(CreateFontW(-MulDiv(hundredths_of_point, dpi, 7200), 0, 0, 0, FW_NORMAL, FALSE,
                                FALSE, FALSE, ANSI_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
-                               CLEARTYPE_QUALITY, DEFAULT_PITCH | FF_SWISS, L"Segoe UI"));
+                               CLEARTYPE_QUALITY, DEFAULT_PITCH | FF_SWISS,
+                               WideFromUtf8(form::kFaces.front()).c_str()));
 }
 
 // COM for this thread while the window lives, for its screen-reader names.
@@ -384,9 +385,9 @@ HWND CreateMainWindow(HINSTANCE instance) {
   if (!owner) return nullptr;
   const HWND owner_handle = owner.get();
   auto state = std::make_unique<MainWindow>(std::move(owner), LoadedSentences(instance));
-  const HWND window =
-      CreateWindowExW(kExtendedStyle, kClassName, L"MORVANE", kStyle, CW_USEDEFAULT, CW_USEDEFAULT,
-                      0, 0, owner_handle, nullptr, instance, state.get());
+  const HWND window = CreateWindowExW(
+      kExtendedStyle, kClassName, WideFromUtf8(form::kCaption).c_str(), kStyle, CW_USEDEFAULT,
+      CW_USEDEFAULT, 0, 0, owner_handle, nullptr, instance, state.get());
   if (window == nullptr) return nullptr;  // WM_NCDESTROY already deleted the state.
   static_cast<void>(state.release());     // Deleted at WM_NCDESTROY.
   Centre(window);

@@ -108,8 +108,9 @@ QWidget* MakeControl(const form::Control& control, QWidget* parent) {
 QFont DesignFont(qreal point_size) {
   const QStringList installed = QFontDatabase::families();
   QStringList faces;
-  for (const char* face : {"Segoe UI", "Open Sans", "Noto Sans", "DejaVu Sans"}) {
-    if (installed.contains(QLatin1String(face), Qt::CaseInsensitive)) faces << QLatin1String(face);
+  for (const std::string_view face : form::kFaces) {
+    const QLatin1String name(face.data(), qsizetype(face.size()));
+    if (installed.contains(name, Qt::CaseInsensitive)) faces << name;
   }
   QFont font;
   font.setFamilies(faces);

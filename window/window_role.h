@@ -6,7 +6,7 @@
 namespace morvane {
 
 // Has Qt describe every frmAmain as a window (QAccessible::Window: a "frame" on AT-SPI, which
-// screen readers announce with its title, "MORVANE") instead of a plain client area (a
+// screen readers announce with its title, the caption) instead of a plain client area (a
 // "filler", which they skip). Applies to windows whose accessible interface is created after
 // the call; calling it again changes nothing.
 void AnnounceAsWindow();

@@ -3,7 +3,9 @@
 // --text it also shows one line of text, so the font system starts as it must for any label;
 // with --form it holds the main window's six controls at their places in Qt's default font,
 // with no icon, no chosen face and no window-manager requests; --form-faces is that form in the
-// main window's faces and sizes, to tell what the faces cost from what the window adds.
+// main window's faces and sizes, to tell what the faces cost from what the window adds. Sizes,
+// places and texts come from the window's table, at 15 twips to the pixel.
+#include <QtCore/QRect>
 #include <QtGui/QFont>
 #include <QtGui/QFontDatabase>
 #include <QtWidgets/QApplication>
@@ -15,34 +17,57 @@
 
 #include <cstring>
 
+#include "morvane/form_layout.h"
+
 namespace {
 
-// With faces, each control in the first installed of the main window's faces at its size.
+namespace form = morvane::form;
+constexpr int kLogicalDpi = 96;
+
+QRect Place(const form::Control& control) {
+  const form::Rect pixels = form::Pixels(form::Twips(control), kLogicalDpi);
+  return {pixels.left, pixels.top, pixels.width, pixels.height};
+}
+
+QString Text(const form::Control& control) {
+  return QString::fromUtf8(control.text.data(), qsizetype(control.text.size()));
+}
+
+// The table's controls in its order, the frame first to hold the others. With faces, each
+// control in the first installed of the main window's faces at its size.
 void AddForm(QWidget& window, bool faces) {
   QStringList installed;
   if (faces) {
     const QStringList families = QFontDatabase::families();
-    for (const char* face : {"Segoe UI", "Open Sans", "Noto Sans", "DejaVu Sans"}) {
-      if (families.contains(QLatin1String(face), Qt::CaseInsensitive)) installed << face;
+    for (const std::string_view face : form::kFaces) {
+      const QLatin1String name(face.data(), qsizetype(face.size()));
+      if (families.contains(name, Qt::CaseInsensitive)) installed << name;
     }
   }
-  const auto place = [&installed](QWidget* control, const QRect& geometry, qreal point_size) {
+  auto* frame = new QGroupBox(&window);
+  frame->setGeometry(Place(form::Frame()));
+  for (const form::Control& c : form::kControls) {
+    QWidget* control = nullptr;
+    switch (c.kind) {
+      case form::ControlKind::kFrame:
+        continue;
+      case form::ControlKind::kLabel:
+        control = new QLabel(Text(c), frame);
+        break;
+      case form::ControlKind::kTextBox:
+        control = new QLineEdit(Text(c), frame);
+        break;
+      case form::ControlKind::kButton:
+        control = new QPushButton(Text(c), frame);
+        break;
+    }
     if (!installed.isEmpty()) {
       QFont font(installed);
-      font.setPointSizeF(point_size);
+      font.setPointSizeF(c.font_hundredths / 100.0);
       control->setFont(font);
     }
-    control->setGeometry(geometry);
-  };
-  auto* frame = new QGroupBox(&window);
-  frame->setGeometry(18, 16, 349, 143);
-  // Created in the main window's order, the result box first.
-  place(new QLineEdit(frame), {22, 98, 305, 30}, 14.25);
-  place(new QPushButton(QStringLiteral("Go"), frame), {112, 24, 213, 65}, 14.25);
-  place(new QLineEdit(QStringLiteral("10"), frame), {60, 64, 41, 28}, 11.25);
-  place(new QLineEdit(QStringLiteral("20"), frame), {60, 24, 41, 28}, 11.25);
-  place(new QLabel(QStringLiteral("K:"), frame), {34, 68, 16, 22}, 11.25);
-  place(new QLabel(QStringLiteral("N:"), frame), {32, 28, 18, 22}, 11.25);
+    control->setGeometry(Place(c));
+  }
 }
 
 }  // namespace
@@ -51,10 +76,11 @@ int main(int argc, char** argv) {
   QApplication application(argc, argv);
   QWidget window;
   window.setWindowTitle(QStringLiteral("Bare"));
-  window.setFixedSize(384, 175);
+  window.setFixedSize(form::Pixels(form::kClientWidth, kLogicalDpi),
+                      form::Pixels(form::kClientHeight, kLogicalDpi));
   if (argc > 1 && std::strcmp(argv[1], "--text") == 0) {
-    auto* label = new QLabel(QStringLiteral("N:"), &window);
-    label->move(32, 28);
+    const form::Control& label = form::Find("Label1", 0);
+    (new QLabel(Text(label), &window))->move(Place(label).topLeft());
   } else if (argc > 1 && std::strncmp(argv[1], "--form", 6) == 0) {
     AddForm(window, std::strcmp(argv[1], "--form-faces") == 0);
   }

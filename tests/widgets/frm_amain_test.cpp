@@ -48,10 +48,10 @@ QString Latin1(std::string_view text) {
   return QString::fromLatin1(text.data(), qsizetype(text.size()));
 }
 
-// Segoe UI, the layout's face, or where it is missing the first of its stand-ins installed.
+// The layout's face, or where it is missing the first of its stand-ins installed.
 QString DesignFace() {
-  for (const char* face : {"Segoe UI", "Open Sans", "Noto Sans", "DejaVu Sans"}) {
-    if (QFontDatabase::hasFamily(QLatin1String(face))) return QLatin1String(face);
+  for (const std::string_view face : form::kFaces) {
+    if (QFontDatabase::hasFamily(Latin1(face))) return Latin1(face);
   }
   return {};
 }

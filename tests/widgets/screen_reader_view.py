@@ -2,14 +2,17 @@
 """Reads the running Morvane window through the accessibility bus, as a screen reader does.
 
 Turns the session's screen reader flag on (what Orca does when it starts), waits for a frame or
-dialog named MORVANE, checks that its boxes are text fields named N, K and Result and its button
-a push button named Go, presses Go through the action interface and waits for the Result field
-to read " 184,756" and for a text-changed event from it. Exits 0 and prints one PASS line, or
-prints FAIL and the reason and exits 1.
+dialog named after the window's caption, checks that each box of the window's table is a text
+field and each button a push button, named with the table's accessible names, presses Go
+through the action interface and waits for the result box to read " 184,756" and for a
+text-changed event from it. Exits 0 and prints one PASS line, or prints FAIL and the reason and
+exits 1.
 
+Usage: screen_reader_view.py FORM_TABLE_JSON (the window's table, as morvane_form_table prints it)
 Run with Debian's /usr/bin/python3, which has pyatspi; DBUS_SESSION_BUS_ADDRESS names the session.
 """
 
+import json
 import sys
 import time
 
@@ -20,7 +23,9 @@ except ImportError as error:
     sys.exit(f"FAIL: {error}: install the Debian packages python3-pyatspi and at-spi2-core")
 
 WINDOW_ROLES = (pyatspi.ROLE_FRAME, pyatspi.ROLE_DIALOG)
-TEXT_FIELD_ROLES = (pyatspi.ROLE_TEXT, pyatspi.ROLE_ENTRY)
+# The roles a reader may give each kind of control of the table that carries a name.
+ROLES = {"textbox": (pyatspi.ROLE_TEXT, pyatspi.ROLE_ENTRY), "button": (pyatspi.ROLE_PUSH_BUTTON,)}
+# What Go on the start texts shows, worked out by hand: the check that the reader hears a result.
 EXPECTED_RESULT = " 184,756"
 WAIT_SECONDS = 20
 
@@ -77,21 +82,25 @@ def press(button):
 
 
 def main():
+    with open(sys.argv[1], encoding="utf-8") as table_file:
+        table = json.load(table_file)
+    caption = table["caption"]
     turn_screen_reader_on()
-    window = window_named("MORVANE")
+    window = window_named(caption)
     if window.getRole() not in WINDOW_ROLES:
-        fail(f"the MORVANE window has role {window.getRoleName()!r}, not frame or dialog")
+        fail(f"the {caption} window has role {window.getRoleName()!r}, not frame or dialog")
     if not window.getState().contains(pyatspi.STATE_SHOWING):
-        fail("the MORVANE window is not showing")
-    for name in ("N", "K"):
-        control(window, name, TEXT_FIELD_ROLES)
-    result = control(window, "Result", TEXT_FIELD_ROLES)
-    go = control(window, "Go", (pyatspi.ROLE_PUSH_BUTTON,))
+        fail(f"the {caption} window is not showing")
+    named = {c["id"]: control(window, c["accessibleName"], ROLES[c["kind"]])
+             for c in table["controls"] if c["accessibleName"]}
+    if "txtResult" not in named or "cmdGo" not in named:
+        fail(f"the table names no result box or no Go button, only {sorted(named)}")
+    result, go = named["txtResult"], named["cmdGo"]
 
     # Go is pressed from inside the event loop, once the listener is registered, so that the
-    # text-changed events it causes are delivered; the loop ends when Result reads the
+    # text-changed events it causes are delivered; the loop ends when the result box reads the
     # expected text after an insertion event, or after WAIT_SECONDS.
-    changes = []  # (event type, text inserted or removed) of each text change of Result
+    changes = []  # (event type, text inserted or removed) of each text change of the result box
     seen = {"text": None}
     deadline = time.monotonic() + WAIT_SECONDS
 
@@ -120,11 +129,13 @@ def main():
     pyatspi.Registry.start()
 
     if seen["text"] != EXPECTED_RESULT:
-        fail(f"Result reads {seen['text']!r} after Go (before: {before!r}), not {EXPECTED_RESULT!r}")
+        fail(f"{result.name} reads {seen['text']!r} after Go (before: {before!r}), "
+             f"not {EXPECTED_RESULT!r}")
     if not inserted():
-        fail(f"no text-changed insert event from Result; its events: {changes or 'none'}")
-    print(f"PASS: {window.getRoleName()} MORVANE with text fields N, K, Result and push button "
-          f"Go; after Go, Result reads {seen['text']!r}; events: {changes}")
+        fail(f"no text-changed insert event from {result.name}; its events: {changes or 'none'}")
+    names = ", ".join(f"{c.getRoleName()} {c.name}" for c in named.values())
+    print(f"PASS: {window.getRoleName()} {caption} with {names}; after Go, {result.name} reads "
+          f"{seen['text']!r}; events: {changes}")
 
 
 if __name__ == "__main__":

@@ -2,13 +2,14 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Starts Morvane on a private display server, X11 (Xvfb) or Wayland (weston's headless
 # compositor), in a private D-Bus session, and reads it through the accessibility bus with
-# screen_reader_view.py, as a screen reader does: a frame named MORVANE, text fields N, K and
-# Result, a push button Go, and " 184,756" in Result after Go is pressed. Morvane must write
-# nothing to standard error meanwhile: no warning about what the platform cannot do.
-# Usage: window_seen_by_screen_reader.sh x11|wayland PATH/TO/morvane
+# screen_reader_view.py, as a screen reader does: a frame named after the caption, the boxes
+# and the button named as the window's table says (morvane_form_table prints it), and
+# " 184,756" in the result box after Go is pressed. Morvane must write nothing to standard
+# error meanwhile: no warning about what the platform cannot do.
+# Usage: window_seen_by_screen_reader.sh x11|wayland PATH/TO/morvane PATH/TO/morvane_form_table
 set -euo pipefail
 source "$(dirname "$0")/private_x_server.sh"
-platform=$1 program=$2
+platform=$1 program=$2 table_program=$3
 checker="$(dirname "$0")/screen_reader_view.py"
 
 fail() {
@@ -40,6 +41,7 @@ cleanup() {
   rm -rf "$work"
 }
 trap cleanup EXIT
+"$table_program" >"$work/table.json" || fail "$table_program printed no table"
 wait_for_file() {
   for _ in $(seq 200); do
     [ -s "$1" ] || [ -S "$1" ] && return 0
@@ -77,7 +79,7 @@ export DBUS_SESSION_BUS_ADDRESS
 
 "$program" >"$work/app.out" 2>"$work/app.err" &
 app_pid=$!
-"$python" "$checker" ||
+"$python" "$checker" "$work/table.json" ||
   fail "on $platform; morvane's standard error: $(cat "$work/app.err")"
 kill -0 "$app_pid" 2>/dev/null || fail "morvane exited: $(cat "$work/app.err")"
 [ ! -s "$work/app.err" ] || fail "morvane wrote to standard error on $platform: $(cat "$work/app.err")"

@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Starts Morvane on a private Xvfb display, with no window manager or under openbox, and checks
-# the window as the user and the window manager see it: a 384 x 175 client area that, with the
-# frame the manager added (none without one), is centred on the screen; equal minimum and
+# the window as the user and the window manager see it: its caption and a client area of the
+# size its table gives (as morvane_form_table prints it) that, with the frame the manager
+# added (none without one), is centred on the screen; equal minimum and
 # maximum size hints, and under openbox no resize, maximize or minimize action; no minimize or
 # maximize button or function in _MOTIF_WM_HINTS; _NET_WM_STATE_SKIP_TASKBAR, still there once openbox
 # has taken the window over; one 48 x 48 fully opaque image in _NET_WM_ICON; the window active
@@ -11,17 +12,17 @@
 # Shift+F10 and Show Steps open the Steps window; under openbox, minimising it minimises the main
 # window, which is listed in the taskbar until restored; once Escape closes it, the keys reach
 # the result box again. Bare, it also checks the one-line message and status 1 with no display.
-# Usage: window_under_x11.sh PATH/TO/morvane [openbox]
+# Usage: window_under_x11.sh PATH/TO/morvane PATH/TO/morvane_form_table [openbox]
 set -euo pipefail
 source "$(dirname "$0")/private_x_server.sh"
-program=$1
-manager=${2:-}
+program=$1 table_program=$2
+manager=${3:-}
 
 fail() {
   echo "FAIL: $*" >&2
   exit 1
 }
-for tool in Xvfb xwininfo xprop xdotool xclip ${manager:+"$manager"}; do
+for tool in Xvfb xwininfo xprop xdotool xclip python3 ${manager:+"$manager"}; do
   command -v "$tool" >/dev/null ||
     fail "$tool is not installed (scripts/deps.sh lists its Debian package; scripts/test installs it)"
 done
@@ -34,6 +35,13 @@ if [ -z "$manager" ]; then
     grep -q 'DISPLAY.*WAYLAND_DISPLAY.*morvane-cli' <<<"$message" ||
     fail "with no display: status $status, not 1 and one line naming DISPLAY: $message"
 fi
+
+# The caption, and the client area's width and height in pixels, from the window's table.
+read -r client_width client_height caption < <("$table_program" |
+  python3 -c 'import json, sys; t = json.load(sys.stdin); print(*t["client"], t["caption"])') ||
+  true
+[ -n "${caption:-}" ] || fail "no client size and caption from $table_program"
+client="${client_width}x$client_height"
 
 work=$(mktemp -d)
 x_server_pid='' manager_pid='' app_pid=''
@@ -75,12 +83,12 @@ xprop -root -f _NET_WORKAREA 32c \
 app_pid=$!
 info=''
 for _ in $(seq 400); do
-  info=$(xwininfo -name MORVANE 2>/dev/null) || info=''
+  info=$(xwininfo -name "$caption" 2>/dev/null) || info=''
   grep -q 'Map State: IsViewable' <<<"$info" && break
   kill -0 "$app_pid" 2>/dev/null || fail "morvane exited early: $(cat "$work/app.log")"
   sleep 0.05
 done
-grep -q 'Map State: IsViewable' <<<"$info" || fail "no mapped window named MORVANE"
+grep -q 'Map State: IsViewable' <<<"$info" || fail "no mapped window named $caption"
 window_id() { sed -n "s/.*$1 id: \(0x[0-9a-f]*\).*/\1/p"; }
 window=$(window_id Window <<<"$info")
 field() { sed -n "s/^ *$1: *\(-\?[0-9]*\).*/\1/p" <<<"$2"; }
@@ -102,8 +110,8 @@ if [ -n "$manager" ]; then
     fail "not the active window on open: the active one is ${active:-none}, not $window"
 fi
 
-[ "$(field Width "$info")x$(field Height "$info")" = 384x175 ] ||
-  fail "client area is $(field Width "$info")x$(field Height "$info"), not 384x175"
+[ "$(field Width "$info")x$(field Height "$info")" = "$client" ] ||
+  fail "client area is $(field Width "$info")x$(field Height "$info"), not $client"
 
 # The window's outermost ancestor below the root is the manager's frame, or the window itself.
 root=$(xwininfo -root | window_id Window)
@@ -122,9 +130,9 @@ height=$(($(field Height "$frame") + 2 * border))
     "${x_screen_width}x${x_screen_height} screen"
 
 hints=$(xprop -id "$window" WM_NORMAL_HINTS)
-grep -q 'program specified minimum size: 384 by 175' <<<"$hints" &&
-  grep -q 'program specified maximum size: 384 by 175' <<<"$hints" ||
-  fail "size hints do not fix the size at 384x175: $hints"
+grep -q "program specified minimum size: $client_width by $client_height" <<<"$hints" &&
+  grep -q "program specified maximum size: $client_width by $client_height" <<<"$hints" ||
+  fail "size hints do not fix the size at $client: $hints"
 if [ -n "$manager" ]; then
   actions=$(xprop -id "$window" _NET_WM_ALLOWED_ACTIONS)
   grep -q '_NET_WM_ACTION_MOVE' <<<"$actions" || fail "$manager has not taken it over: $actions"
@@ -216,6 +224,6 @@ done
   fail "no keyboard focus in the result box after the Steps window closed: copied '$copied'" \
     "${manager:+(the active window: $(xprop -root _NET_ACTIVE_WINDOW))}"
 
-echo "PASS${manager:+ under $manager}: 384x175, framed ${width}x$height at $x,$y, fixed size," \
+echo "PASS${manager:+ under $manager}: $caption $client, framed ${width}x$height at $x,$y, fixed size," \
   "no min/max buttons, skips taskbar, 48x48 icon, active with the focus in the result box," \
   "and again after Show Steps"

@@ -146,7 +146,7 @@ TEST_F(MainWindowTest, ControlsAtTheirPlacesInTheirFontsAtEachDpi) {
       GetObjectW(reinterpret_cast<HFONT>(SendMessageW(control, WM_GETFONT, 0, 0)), sizeof(font),
                  &font);
       EXPECT_EQ(font.lfHeight, -MulDiv(c.font_hundredths, dpi, 7200)) << c.name << " " << dpi;
-      EXPECT_STREQ(font.lfFaceName, L"Segoe UI") << c.name;
+      EXPECT_EQ(std::wstring(font.lfFaceName), WideFromUtf8(form::kFaces.front())) << c.name;
       EXPECT_EQ(font.lfWeight, FW_NORMAL) << c.name;
       EXPECT_EQ(font.lfCharSet, ANSI_CHARSET) << c.name;
       EXPECT_EQ(Utf8FromWide(Text(control)), c.text) << c.name;

@@ -30,6 +30,10 @@ inline constexpr std::string_view kCaption = "MORVANE";
 inline constexpr int kClientWidth = 5760;   // twips
 inline constexpr int kClientHeight = 2625;  // twips
 inline constexpr int kWindowFontHundredths = 900;
+// The window's face, Segoe UI, then the stand-ins a front end takes in this order where it is
+// not installed: the closest humanist sans faces Debian ships.
+inline constexpr std::array<std::string_view, 4> kFaces{"Segoe UI", "Open Sans", "Noto Sans",
+                                                        "DejaVu Sans"};
 inline constexpr int kTwipsPerPixelAt96 = 15;
 
 // In tab order, each label just before the box it names, so that a platform naming a box after

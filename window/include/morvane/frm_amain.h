@@ -19,8 +19,8 @@ namespace morvane {
 
 class StepsDialog;
 
-// The window's face at point_size (weight 400, no style): Segoe UI where it is installed, else
-// the closest humanist sans faces Debian ships, Open Sans, Noto Sans or DejaVu Sans.
+// The window's face at point_size (weight 400, no style): the first of form::kFaces installed,
+// the table's face or one of its stand-ins.
 QFont DesignFont(qreal point_size);
 
 // The window with its controls as morvane/form_layout.h describes them (names, texts, fonts,
@@ -28,7 +28,7 @@ QFont DesignFont(qreal point_size);
 // with its frame on the whole screen and, on X11, a toolbar window (no minimise button under
 // openbox) kept out of the taskbar but listed there while minimised, and activated when shown and
 // when dlgSteps closes, the focus in txtResult. Object names: frmAmain, Frame1, Label1 (twice, told
-// apart by the int property "index", 0 for "N:" and 1 for "K:"), txtN, txtK, cmdGo, txtResult; the
+// apart by the int property "index", the table's index), txtN, txtK, cmdGo, txtResult; the
 // actions of the result box's menu are actCopyNumber and actShowSteps. A click on Go, Space or
 // Enter on Go, or Enter in any of the three boxes, is a Go of the window's form::Session: the
 // result box shows its text (with "." and "," and the start texts, " 184,756") and its tooltip its

@@ -1,8 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Prints the window's one table (morvane/form_layout.h) as JSON; the build runs it under node
-// and writes the page's controls and layout from it (web/page_files.py), and the page's tests
-// walk it. Places are in CSS pixels, the table's twips at 96 dpi: "place" in the control's
-// container (the frame's children in the frame), "client" in the client area.
+// Prints the window's one table (morvane/form_layout.h) as JSON; the web build runs it under
+// node and writes the page's controls and layout from it (web/page_files.py), and the page's
+// tests walk it; built natively, it gives the scripts that check the running Qt window what
+// to expect. Places are in pixels, the table's twips at 96 dpi (CSS pixels, and the Qt
+// window's logical pixels): "place" in the control's container (the frame's children in the
+// frame), "client" in the client area.
 #include <cstdio>
 #include <string>
 #include <string_view>
@@ -79,7 +81,12 @@ int main() {
   std::string json = "{\"caption\":" + Quoted(form::kCaption) + ",\"client\":[" +
                      std::to_string(form::Pixels(form::kClientWidth, kCssDpi)) + "," +
                      std::to_string(form::Pixels(form::kClientHeight, kCssDpi)) +
-                     "],\"fontPoints\":" + Points(form::kWindowFontHundredths) + ",\"controls\":[";
+                     "],\"fontPoints\":" + Points(form::kWindowFontHundredths) + ",\"faces\":[";
+  for (const std::string_view face : form::kFaces) {
+    if (face != form::kFaces.front()) json += ",";
+    json += Quoted(face);
+  }
+  json += "],\"controls\":[";
   for (const form::Control& control : form::kControls) {
     if (&control != form::kControls.data()) json += ",";
     json += ControlJson(control);
