@@ -1,4 +1,10 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
+# Every Wine run of the tests in the build's prefix, with no menu entries or file associations
+# written into the home folder, also when CTest runs without the preset: what this file sets in
+# the environment holds for the whole CTest run.
+set(ENV{WINEPREFIX} "@MORVANE_WINE_PREFIX@")
+set(ENV{WINEDEBUG} "-all")
+set(ENV{WINEDLLOVERRIDES} "mscoree,mshtml=;winemenubuilder.exe=d")
 # Run by CTest before it lists the tests of each program under Wine. Wine starts its server on
 # demand with no persistence: it would end whenever no program of the prefix runs, between two
 # tests, and start again with Wine's services for the next program, taking seconds each time
