@@ -54,6 +54,18 @@ LANGUAGES = [("de-DE", "Reine Zahl kopieren", "Schritt 24 von 24 berechnet", "."
              ("it-IT", "Copia numero semplice", "Il passaggio 24 di 24", None)]
 
 failures = []
+# The longest wait for the page: the module loading, a resize, the clipboard. Usually a fraction
+# of a second, many times that when other jobs keep the cores busy.
+WAIT_SECONDS = 20
+
+
+def attempts(pause):
+    """Iterations pause seconds apart, for WAIT_SECONDS at most: a loop polling the page."""
+    deadline = time.monotonic() + WAIT_SECONDS
+    yield
+    while time.monotonic() < deadline:
+        time.sleep(pause)
+        yield
 
 
 def check(condition, message):
@@ -118,12 +130,11 @@ class Driver:
     def open(self, url):
         """Navigates and waits for the module; gives the milliseconds from navigation on."""
         self.web.get(url)
-        for _ in range(200):
+        for _ in attempts(0.05):
             ready = self.script("const m = performance.getEntriesByName('morvane-ready');"
                                 "return m.length ? m[0].startTime : null;")
             if ready is not None:
                 return ready
-            time.sleep(0.05)
         raise RuntimeError("the module never became ready at " + url)
 
     def type_into(self, element_id, text):
@@ -145,11 +156,10 @@ class Driver:
         """The result text once action has changed it (the module answers asynchronously)."""
         self.script("document.getElementById('txtResult').value = '\u2026';")
         action()
-        for _ in range(100):
+        for _ in attempts(0.02):
             text = self.value("txtResult")
             if text != "\u2026":
                 return text
-            time.sleep(0.02)
         return None
 
     def go(self, n_text, k_text):
@@ -267,8 +277,11 @@ def check_copy_and_steps(driver, url):
     driver.cdp("Browser.grantPermissions", {"origin": url.rstrip("/"), "permissions":
                                             ["clipboardReadWrite", "clipboardSanitizedWrite"]})
     driver.click("cmdCopyNumber")
-    copied = [driver.script("return navigator.clipboard.readText();") for _ in range(20)]
-    check("32247603683100" in copied, "Copy Plain Number copied %r" % copied[-1])
+    for _ in attempts(0.02):
+        copied = driver.script("return navigator.clipboard.readText();")
+        if copied == "32247603683100":
+            break
+    check(copied == "32247603683100", "Copy Plain Number copied %r" % copied)
 
     driver.go("5", "2.5")
     driver.type_into("txtK", "3")  # not counted: the steps are the last Go's
@@ -293,7 +306,7 @@ def check_phones(driver):
                                                           "deviceScaleFactor": 1, "mobile": True})
         # The page fits itself to the new size on its resize event, which comes a frame later:
         # until then it may still show the previous size's scale.
-        for _ in range(100):
+        for _ in attempts(0.02):
             page, window = driver.script("const r = document.querySelector('.window')"
                                          ".getBoundingClientRect(); return [document"
                                          ".documentElement.scrollWidth, [r.left, r.top, r.right,"
@@ -304,7 +317,6 @@ def check_phones(driver):
                 window[3] <= height
             if fits and (width < client or window[2] - window[0] >= client):
                 break
-            time.sleep(0.02)
         check(fits,
               "at %dx%d the page is %d px wide, the window at %s" % (width, height, page, window))
         if width >= client:
