@@ -107,7 +107,12 @@ class Driver:
                          "--disable-component-update", "--force-device-scale-factor=1"):
             options.add_argument(argument)
         options.add_experimental_option("prefs", {"intl.accept_languages": language})
-        self.web = webdriver.Chrome(service=Service(CHROMEDRIVER), options=options)
+        # Chromium keeps its crash reports under the user's configuration folder whatever the
+        # profile: a folder of its own keeps the test out of the home folder.
+        self.config_home = tempfile.TemporaryDirectory()
+        service = Service(CHROMEDRIVER,
+                          env=dict(os.environ, XDG_CONFIG_HOME=self.config_home.name))
+        self.web = webdriver.Chrome(service=service, options=options)
 
     def script(self, source, *args):
         return self.web.execute_script(source, *args)
@@ -169,6 +174,7 @@ class Driver:
 
     def quit(self):
         self.web.quit()
+        self.config_home.cleanup()
 
 
 def focus_order():
