@@ -90,7 +90,10 @@ QWidget* MakeControl(const form::Control& control, QWidget* parent) {
   }
   widget->setObjectName(QString::fromUtf8(control.name.data(), qsizetype(control.name.size())));
   if (control.index >= 0) widget->setProperty("index", control.index);
-  widget->setFont(TableFont(control.font_hundredths));
+  // A text box has its font already, set before its text.
+  if (control.kind != form::ControlKind::kTextBox) {
+    widget->setFont(TableFont(control.font_hundredths));
+  }
   widget->setGeometry(LogicalPixels(form::Twips(control)));
   if (control.kind == form::ControlKind::kLabel) widget->setFixedSize(widget->size());
   if (!control.accessible_name.empty()) {
