@@ -53,7 +53,8 @@ CliOptions ParseCliArguments(std::span<const std::string_view> arguments) {
   bool options_ended = false;
   bool explain = false;
   for (const std::string_view argument : arguments) {
-    if (options_ended || (!LooksLikeOption(argument) && !(kWindowsHelp && argument == "/?"))) {
+    const bool windows_help = kWindowsHelp && argument == "/?";
+    if (options_ended || (!LooksLikeOption(argument) && !windows_help)) {
       operands.push_back(argument);
     } else if (argument == "--") {
       options_ended = true;
@@ -63,7 +64,7 @@ CliOptions ParseCliArguments(std::span<const std::string_view> arguments) {
       options.strict = true;
     } else if (argument == "--explain") {
       explain = true;
-    } else if (argument == "--help" || argument == "-h" || (kWindowsHelp && argument == "/?")) {
+    } else if (argument == "--help" || argument == "-h" || windows_help) {
       return CliOptions{.action = CliAction::kShowHelp};
     } else if (argument == "--version") {
       return CliOptions{.action = CliAction::kShowVersion};

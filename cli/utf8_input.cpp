@@ -30,7 +30,10 @@ void Utf8Input::ReadStart(char* buffer, std::size_t capacity) {
   // A terminal or a pipe may hand over the mark a byte at a time.
   while (MayBecomeMark(start_)) {
     const std::size_t got = source_.Read(buffer, capacity);
-    if (got == 0) break;
+    if (got == 0) {
+      source_ended_ = true;
+      break;
+    }
     start_.append(buffer, got);
   }
   at_start_ = false;
@@ -67,7 +70,8 @@ std::size_t Utf8Input::Read(char* buffer, std::size_t capacity) {
     got = std::min(capacity, start_.size() - start_given_);
     std::memcpy(buffer, start_.data() + start_given_, got);
     start_given_ += got;
-  } else {
+  } else if (!source_ended_) {
+    // A terminal's end of input is a single event: reading on would wait for another.
     got = source_.Read(buffer, capacity);
   }
   if (in_first_line_) CheckFirstLine(std::string_view(buffer, got));

@@ -65,6 +65,7 @@ TEST_P(RunCliTest, WritesResultsAndExitStatus) {
       EXPECT_EQ(output.writes(), c.writes);
     }
     EXPECT_EQ(errors.text(), c.errors);
+    EXPECT_LE(input.ends(), 1) << "read size " << chunk;
   }
 }
 
@@ -109,6 +110,15 @@ const std::vector<RunCase> kRunCases = {
      " 184,756\n 0\n",
      "",
      kExitSuccess},
+    // Input that ends before, or in the middle of, what could be a mark.
+    {"NoInput", {}, "", kCommaGroups, "", "", kExitSuccess},
+    {"EndsInsideAMark",
+     {},
+     "\xEF\xBB",
+     kCommaGroups,
+     "\n",
+     "morvane-cli: line 1: expected N and K separated by a tab\n",
+     kExitBadInput},
     {"Utf16Refused",
      {},
      "\xFF\xFE"

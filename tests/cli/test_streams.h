@@ -24,16 +24,20 @@ class StringSource final : public ByteSource {
     const std::size_t count = std::min({capacity, chunk_size_, text_.size() - position_});
     std::memcpy(buffer, text_.data() + position_, count);
     position_ += count;
+    if (count == 0) ++ends_;
     return count;
   }
 
   int reads() const { return reads_; }
+  // How many reads reported the end: a reader that reads on would wait at a terminal.
+  int ends() const { return ends_; }
 
  private:
   std::string text_;
   std::size_t chunk_size_;
   std::size_t position_ = 0;
   int reads_ = 0;
+  int ends_ = 0;
 };
 
 class StringSink final : public ByteSink {

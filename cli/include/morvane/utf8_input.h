@@ -44,6 +44,8 @@ class Utf8Input final : public ByteSource {
   // Bytes read at the start and not yet handed out.
   std::string start_;
   std::size_t start_given_ = 0;
+  // Whether the source reported its end while the start was read.
+  bool source_ended_ = false;
   // What the first line has shown so far: whether its NULs and other bytes alternate as in
   // little-endian (NUL at odd offsets) or big-endian UTF-16, and whether it has any NUL.
   bool in_first_line_ = true;
