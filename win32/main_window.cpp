@@ -69,9 +69,7 @@ class MainWindow {
   const form::Session& Session() const { return session_; }
 
  private:
-  HWND Control(std::string_view name) const {
-    return GetDlgItem(window_, ControlId(form::Find(name)));
-  }
+  HWND Control(std::string_view name) const { return ControlOf(window_, name); }
   void Layout(int dpi);
   // The names a screen reader gives the controls, set as Windows documents it for controls
   // without a label before them (dynamic annotation); Windows names the others after their
@@ -398,6 +396,10 @@ int ControlId(const form::Control& control) {
   return kFirstControl + static_cast<int>(&control - form::kControls.data());
 }
 
+HWND ControlOf(HWND main_window, std::string_view name) {
+  return GetDlgItem(main_window, ControlId(form::Find(name)));
+}
+
 bool ShowRunningWindow() {
   const HWND running = FindWindowW(kClassName, nullptr);
   if (running == nullptr) return false;
@@ -407,7 +409,7 @@ bool ShowRunningWindow() {
 }
 
 HMENU CreateResultMenu(HWND main_window) {
-  const HWND box = GetDlgItem(main_window, ControlId(form::Find("txtResult")));
+  const HWND box = ControlOf(main_window, "txtResult");
   const HINSTANCE instance = GetWindowInstance(main_window);
   DWORD start = 0;
   DWORD end = 0;

@@ -32,12 +32,7 @@ LRESULT CALLBACK BoxProc(HWND box, UINT message, WPARAM w_param, LPARAM l_param,
   return DefSubclassProc(box, message, w_param, l_param);
 }
 
-form::Rect FormRect(const RECT& rect) {
-  return {rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top};
-}
-
-}  // namespace
-
+// Lines ending in "\n" as a multi-line edit box breaks them, at "\r\n".
 std::wstring WindowsLines(const std::string& text) {
   std::wstring lines;
   for (const wchar_t c : WideFromUtf8(text)) {
@@ -46,6 +41,12 @@ std::wstring WindowsLines(const std::string& text) {
   }
   return lines;
 }
+
+form::Rect FormRect(const RECT& rect) {
+  return {rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top};
+}
+
+}  // namespace
 
 StepsWindow::~StepsWindow() = default;
 

@@ -47,7 +47,4 @@ class StepsWindow {
   OwnedFont font_;
 };
 
-// Lines ending in "\n" as a multi-line edit box breaks them, at "\r\n".
-std::wstring WindowsLines(const std::string& text);
-
 }  // namespace morvane::win32

@@ -73,10 +73,10 @@ int Run(const char* table_path) {
       SetLocaleInfoW(LOCALE_USER_DEFAULT, LOCALE_SDECIMAL, WideFromUtf8(fields[1]).c_str());
       continue;
     }
-    Type(ItemOf(window, "txtN"), fields[0]);
-    Type(ItemOf(window, "txtK"), fields[1]);
-    SendMessageW(ItemOf(window, "cmdGo"), BM_CLICK, 0, 0);
-    const std::string box = Utf8FromWide(Text(ItemOf(window, "txtResult")));
+    Type(ControlOf(window, "txtN"), fields[0]);
+    Type(ControlOf(window, "txtK"), fields[1]);
+    SendMessageW(ControlOf(window, "cmdGo"), BM_CLICK, 0, 0);
+    const std::string box = Utf8FromWide(Text(ControlOf(window, "txtResult")));
     const std::string reason = TooltipOf(window);
     ++compared;
     // A fifth field: an "Error" whose reason Linux was not asked for, so any reason will do.

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// What the tests read from the native window as a user sees it: a control's text, a control of
-// the form by name, a window of this thread by class, the result box's tooltip.
+// What the tests read from the native window as a user sees it: a control's text, a window of
+// this thread by class, the result box's tooltip.
 #pragma once
 
 #include <windows.h>
@@ -20,10 +20,6 @@ inline std::wstring Text(HWND window) {
   text.resize(
       static_cast<std::size_t>(GetWindowTextW(window, text.data(), static_cast<int>(text.size()))));
   return text;
-}
-
-inline HWND ItemOf(HWND window, const char* name) {
-  return GetDlgItem(window, ControlId(form::Find(name)));
 }
 
 // The first top-level window of this thread of the class given and owned by owner (any owner
@@ -57,7 +53,7 @@ inline std::string TooltipOf(HWND window) {
   TTTOOLINFOW tool{};
   tool.cbSize = sizeof(tool);
   tool.hwnd = window;
-  tool.uId = reinterpret_cast<UINT_PTR>(ItemOf(window, "txtResult"));
+  tool.uId = reinterpret_cast<UINT_PTR>(ControlOf(window, "txtResult"));
   tool.lpszText = reason;
   SendMessageW(tooltip, TTM_GETTEXTW, 1024, reinterpret_cast<LPARAM>(&tool));
   return Utf8FromWide(reason);

@@ -71,7 +71,7 @@ class MainWindowTest : public testing::Test {
     MSG message;
     while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&message);
   }
-  HWND Item(const char* name) const { return ItemOf(window_, name); }
+  HWND Item(const char* name) const { return ControlOf(window_, name); }
   HWND Item(const form::Control& control) const { return GetDlgItem(window_, ControlId(control)); }
   // A key as the message loop hands it to the keyboard handling of the target's window.
   static void Key(HWND target, WPARAM key) {
@@ -428,9 +428,9 @@ TEST(WindowTexts, InTheUserLanguage) {
     // The Error tooltip speaks it too.
     const HWND window = CreateMainWindow(instance);
     ASSERT_NE(window, nullptr);
-    SetWindowTextW(ItemOf(window, "txtN"), L"49");
-    SetWindowTextW(ItemOf(window, "txtK"), L"24");
-    SendMessageW(ItemOf(window, "cmdGo"), BM_CLICK, 0, 0);
+    SetWindowTextW(ControlOf(window, "txtN"), L"49");
+    SetWindowTextW(ControlOf(window, "txtK"), L"24");
+    SendMessageW(ControlOf(window, "cmdGo"), BM_CLICK, 0, 0);
     EXPECT_EQ(TooltipOf(window),
               FailureReason("49", "24", UserSeparators(), LoadedSentences(instance)));
     DestroyWindow(window);

@@ -5,6 +5,8 @@
 
 #include <windows.h>
 
+#include <string_view>
+
 #include "morvane/form_layout.h"
 
 namespace morvane::win32 {
@@ -13,6 +15,9 @@ namespace morvane::win32 {
 // order: kFirstControl plus its place in the table.
 inline constexpr int kFirstControl = 101;
 int ControlId(const form::Control& control);
+
+// The control of main_window that form::Find(name) describes.
+HWND ControlOf(HWND main_window, std::string_view name);
 
 // The commands of the result box's menu; each command's text is the string with its number in
 // the resource script, in the user's language. kStepsTitle is the caption of the steps window.
