@@ -8,12 +8,26 @@ set -euo pipefail
 # No menu entries, icons or file associations in the home folder: winemenubuilder is disabled.
 export WINEPREFIX=${1:-$WINEPREFIX} WINEDEBUG=-all \
   WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
-# A server left running in the old prefix would outlive it, serving a deleted folder.
-if [ -d "$WINEPREFIX" ]; then wineserver -k 2>/dev/null || true; fi
-rm -rf "$WINEPREFIX"
-mkdir -p "$WINEPREFIX"
-wineboot -i >/dev/null 2>&1
-wineserver -w
-wine reg add 'HKCU\Software\Wine\Drivers' /v Graphics /d null /f >/dev/null 2>&1
-wineserver -w
-touch "$WINEPREFIX/.ready"
+log=$(mktemp)
+trap 'rm -f "$log"' EXIT
+
+make_prefix() {
+  # A server left running in the old prefix would outlive it, serving a deleted folder.
+  if [ -d "$WINEPREFIX" ]; then wineserver -k 2>/dev/null || true; fi
+  rm -rf "$WINEPREFIX" && mkdir -p "$WINEPREFIX" &&
+    wineboot -i >"$log" 2>&1 && wineserver -w &&
+    wine reg add 'HKCU\Software\Wine\Drivers' /v Graphics /d null /f >>"$log" 2>&1 &&
+    wineserver -w
+}
+
+# Booting starts a dozen Wine programs, and a Wine program rarely ends at start for a cause
+# in Wine itself (see scripts/windows): a second try is made, and a failure shows Wine's words.
+for try in 1 2; do
+  if make_prefix; then
+    touch "$WINEPREFIX/.ready"
+    exit 0
+  fi
+  echo "wine_prefix.sh: making $WINEPREFIX failed (try $try of 2):" >&2
+  cat "$log" >&2
+done
+exit 1
